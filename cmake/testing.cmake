@@ -1,0 +1,42 @@
+# GoogleTest for both builds, and one helper that registers a test program.
+#
+# Host build: Debian's packaged GoogleTest. Windows build: GoogleTest compiled from
+# Debian's sources with the posix-thread MinGW compiler; each test program is ONE
+# CTest test run through Wine (start-up costs seconds, per-case discovery would
+# multiply that).
+
+if(LUMORA_WIN32)
+  set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+  set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  # The prefix lives inside the build folder; scripts/test creates it before ctest.
+  set(LUMORA_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
+  configure_file(${CMAKE_SOURCE_DIR}/cmake/wine-run.sh.in ${CMAKE_BINARY_DIR}/wine-run.sh @ONLY
+                 FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+  set(LUMORA_GTEST_LIBS GTest::gtest GTest::gmock)
+  set(LUMORA_GTEST_MAIN GTest::gtest_main)
+else()
+  find_package(GTest REQUIRED)
+  set(LUMORA_GTEST_LIBS GTest::gtest GTest::gmock)
+  set(LUMORA_GTEST_MAIN GTest::gtest_main)
+endif()
+
+# lumora_add_test(NAME src... [LIBS lib...] [NO_MAIN])
+# One executable, one CTest test. In the windows build the test runs through Wine
+# with the working directory set to the build folder's bin/ where the DLLs are.
+function(lumora_add_test name)
+  cmake_parse_arguments(T "NO_MAIN" "" "LIBS" ${ARGN})
+  add_executable(${name} ${T_UNPARSED_ARGUMENTS})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} ${LUMORA_GTEST_LIBS})
+  if(NOT T_NO_MAIN)
+    target_link_libraries(${name} PRIVATE ${LUMORA_GTEST_MAIN})
+  endif()
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+  if(LUMORA_WIN32)
+    add_test(NAME ${name} COMMAND ${CMAKE_BINARY_DIR}/wine-run.sh $<TARGET_FILE:${name}>
+             WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+  else()
+    add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
+  endif()
+endfunction()
