@@ -1,0 +1,43 @@
+# lumora_subsystem(NAME [DEPS other...] [WIN32_LIBS syslib...])
+#
+# Makes two libraries from the calling folder:
+#   lumora_NAME        every *.cpp that is not *_win32.cpp: the portable core (both builds)
+#   lumora_NAME_win32  every *_win32.cpp: the Win32 bindings (windows build only)
+# A folder with no sources of a kind gets an INTERFACE library of that name, so dependants
+# can always link it. Sources are globbed: adding a file needs no edit here.
+function(lumora_subsystem name)
+  cmake_parse_arguments(S "" "" "DEPS;WIN32_LIBS;EXCLUDE" ${ARGN})
+  file(GLOB all CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  foreach(x ${S_EXCLUDE})
+    list(REMOVE_ITEM all ${CMAKE_CURRENT_SOURCE_DIR}/${x})
+  endforeach()
+  set(portable ${all})
+  list(FILTER portable EXCLUDE REGEX "_win32\\.cpp$")
+  set(win ${all})
+  list(FILTER win INCLUDE REGEX "_win32\\.cpp$")
+
+  set(deps)
+  set(windeps)
+  foreach(d ${S_DEPS})
+    list(APPEND deps lumora_${d})
+    list(APPEND windeps lumora_${d}_win32)
+  endforeach()
+
+  if(portable)
+    add_library(lumora_${name} STATIC ${portable})
+    target_link_libraries(lumora_${name} PUBLIC ${deps})
+  else()
+    add_library(lumora_${name} INTERFACE)
+    target_link_libraries(lumora_${name} INTERFACE ${deps})
+  endif()
+
+  if(LUMORA_WIN32)
+    if(win)
+      add_library(lumora_${name}_win32 STATIC ${win})
+      target_link_libraries(lumora_${name}_win32 PUBLIC lumora_${name} ${windeps} ${S_WIN32_LIBS})
+    else()
+      add_library(lumora_${name}_win32 INTERFACE)
+      target_link_libraries(lumora_${name}_win32 INTERFACE lumora_${name} ${windeps} ${S_WIN32_LIBS})
+    endif()
+  endif()
+endfunction()
