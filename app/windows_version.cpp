@@ -1,0 +1,55 @@
+#include "app/windows_version.h"
+
+#include "platform/desktop.h"
+
+namespace {
+
+constexpr uint32_t kPlatform9x = 1;
+constexpr uint32_t kPlatformNT = 2;
+
+uint32_t codeFor9x(const OsVersionInfo& v) {
+    if (v.majorVersion != 4) return kWindowsUnknown;
+    switch (v.minorVersion) {
+    case 0:
+        return kWindows95;
+    case 10:
+        // Second Edition marks itself with an "A" as the second character of the
+        // service-pack text (" A "). A shorter text simply is not Second Edition.
+        return (v.csdVersion.size() >= 2 && v.csdVersion[1] == 'A') ? kWindows98SE : kWindows98;
+    case 90:
+        return kWindowsMe;
+    default:
+        return kWindowsUnknown;
+    }
+}
+
+uint32_t codeForNT(const OsVersionInfo& v) {
+    if (v.majorVersion <= 4) return kWindowsNT4;
+    if (v.majorVersion == 5) {
+        switch (v.minorVersion) {
+        case 0:
+            return kWindows2000;
+        case 1:
+            return kWindowsXP;
+        case 2:
+            return kWindowsServer2003;
+        default:
+            return kWindowsLater;
+        }
+    }
+    return kWindowsLater;
+}
+
+}  // namespace
+
+uint32_t DetectWindowsVersion(Desktop& desktop) {
+    OsVersionInfo v;
+    if (!desktop.osVersion(true, v) && !desktop.osVersion(false, v)) return kWindowsUnknown;
+    if (v.platformId == kPlatform9x) return codeFor9x(v);
+    if (v.platformId == kPlatformNT) return codeForNT(v);
+    return kWindowsUnknown;
+}
+
+bool HasZeroConfigService(uint32_t versionCode) {
+    return versionCode == kWindowsXP || versionCode == kWindowsServer2003;
+}

@@ -1,0 +1,85 @@
+#pragma once
+// CSystemTray: the program's icon in the notification area. It keeps the icon record
+// and the hidden/removed/pending state, so that changes made while the icon is hidden
+// reach the shell when it is shown again, and a failed add is retried when the taskbar
+// comes back. Everything platform-shaped goes through TrayShell.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "controls/tray_shell.h"
+
+class CSystemTray {
+public:
+    // Language lookup for the menu texts: (key, default) -> text.
+    using TextLookup = std::function<std::string(const std::string&, const std::string&)>;
+
+    // Mouse messages that arrive as the callback's lParam.
+    static constexpr uint32_t kRightButtonUp = 0x0205;
+    static constexpr uint32_t kLeftButtonDoubleClick = 0x0203;
+    static constexpr uint32_t kCommandShow = 32771, kCommandHide = 32772, kCommandExit = 32773;
+    static constexpr size_t kMaxTipLength = 128;
+
+    CSystemTray(TrayShell& shell, TextLookup texts);
+    virtual ~CSystemTray();
+
+    CSystemTray(const CSystemTray&) = delete;
+    CSystemTray& operator=(const CSystemTray&) = delete;
+
+    // parent: the owner window of the icon, 0 for the tray's own window.
+    bool Create(TrayShell::Handle parent, uint32_t callbackMessage, const std::string& tooltip,
+                TrayShell::Handle icon, uint32_t iconId, bool hidden, const char* balloonText,
+                const char* balloonTitle, uint32_t balloonIconFlags, uint32_t balloonSeconds);
+
+    bool SetIcon(TrayShell::Handle icon);
+    bool SetIcon(const std::string& resourceName);
+    bool SetIcon(int resourceId);
+    bool SetTooltipText(const std::string& text);
+    std::string GetTooltipText() const { return record_.tip; }
+
+    bool ShowIcon();
+    bool AddIcon();
+    bool RemoveIcon();
+
+    bool SetMenuDefaultItem(uint32_t item, bool byPosition);
+    void SetTargetWindow(TrayShell::Handle window) { target_ = window; }
+
+    // The callback message: wParam carries the icon id, lParam the mouse message.
+    virtual int OnTrayNotification(uint32_t iconId, uint32_t mouseMessage);
+    // "TaskbarCreated" and a work-area change: put the icon back if its add failed.
+    void OnTaskbarCreated();
+
+    void MinimiseToTray(TrayShell::Handle window);
+    void MaximiseFromTray(TrayShell::Handle window);
+    TrayRect FindTrayArea();
+
+    TrayShell::Handle Window() const { return window_; }
+    uint32_t CallbackMessage() const { return record_.callbackMessage; }
+    bool IsHidden() const { return hidden_; }
+    bool IsRemoved() const { return removed_; }
+    bool IsPending() const { return pending_; }
+    bool IsEnabled() const { return enabled_; }
+    const TrayIconRecord& Record() const { return record_; }
+
+private:
+    TrayShell::Handle targetWindow();
+    bool modify();
+
+    TrayShell& shell_;
+    TextLookup texts_;
+    TrayIconRecord record_;
+    TrayShell::Handle window_ = 0;
+    TrayShell::Handle target_ = 0;
+    TrayShell::Handle parking_ = 0;
+    bool enabled_ = false;
+    bool hidden_ = false;
+    bool removed_ = false;
+    bool pending_ = false;
+    bool extendedShell_ = false;
+    bool defaultByPosition_ = false;
+    uint32_t defaultItem_ = 0;
+    bool defaultSet_ = false;
+    uint32_t creationFlags_ = 0;
+    size_t maxTipLength_ = kMaxTipLength;
+};

@@ -1,0 +1,58 @@
+// The OS version code for every row of the table, and the version-record fallback.
+#include <gtest/gtest.h>
+
+#include "app/windows_version.h"
+#include "support/fake_desktop.h"
+
+namespace {
+
+uint32_t codeOf(uint32_t platform, uint32_t major, uint32_t minor, const std::string& csd = "") {
+    FakeDesktop d;
+    d.version = OsVersionInfo{major, minor, 0, platform, csd};
+    return DetectWindowsVersion(d);
+}
+
+TEST(WindowsVersion, NineXFamily) {
+    EXPECT_EQ(codeOf(1, 4, 0), 2u);
+    EXPECT_EQ(codeOf(1, 4, 10, ""), 3u);
+    EXPECT_EQ(codeOf(1, 4, 10, " B "), 3u);
+    EXPECT_EQ(codeOf(1, 4, 10, "a"), 3u);   // lower-case does not count
+    EXPECT_EQ(codeOf(1, 4, 10, " A "), 4u);
+    EXPECT_EQ(codeOf(1, 4, 90), 5u);
+    EXPECT_EQ(codeOf(1, 4, 3), 0u);   // unknown 9x: unchanged
+    EXPECT_EQ(codeOf(1, 3, 0), 0u);
+}
+
+TEST(WindowsVersion, NtFamily) {
+    EXPECT_EQ(codeOf(2, 3, 51), 6u);
+    EXPECT_EQ(codeOf(2, 4, 0), 6u);
+    EXPECT_EQ(codeOf(2, 5, 0), 7u);
+    EXPECT_EQ(codeOf(2, 5, 1), 8u);
+    EXPECT_EQ(codeOf(2, 5, 2), 9u);
+    EXPECT_EQ(codeOf(2, 5, 3), 10u);
+    EXPECT_EQ(codeOf(2, 6, 0), 10u);
+    EXPECT_EQ(codeOf(2, 10, 0), 10u);
+    EXPECT_EQ(codeOf(3, 5, 1), 0u);   // another platform: unchanged
+}
+
+TEST(WindowsVersion, FallsBackToThePlainRecordAndGivesZeroWhenBothFail) {
+    FakeDesktop d;
+    d.version = OsVersionInfo{5, 1, 2600, 2, ""};
+    d.extendedVersionWorks = false;
+    EXPECT_EQ(DetectWindowsVersion(d), 8u);
+    EXPECT_EQ(d.versionCalls, 2);
+
+    d.plainVersionWorks = false;
+    EXPECT_EQ(DetectWindowsVersion(d), 0u);
+
+    FakeDesktop first;
+    EXPECT_EQ(DetectWindowsVersion(first), 8u);
+    EXPECT_EQ(first.versionCalls, 1);   // the extended record worked: no second call
+}
+
+TEST(WindowsVersion, OnlyXpAndServer2003CarryTheService) {
+    for (uint32_t code = 0; code <= 10; ++code)
+        EXPECT_EQ(HasZeroConfigService(code), code == 8 || code == 9) << code;
+}
+
+}  // namespace
