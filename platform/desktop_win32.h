@@ -1,0 +1,13 @@
+#pragma once
+// Win32Desktop: the Desktop seam over MessageBoxA, MessageBeep, GetTickCount, Sleep and
+// GetVersionExA.
+#include "platform/desktop.h"
+
+class Win32Desktop : public Desktop {
+public:
+    void messageBox(const std::string& text, const std::string& title, MessageIcon icon) override;
+    void beep() override;
+    uint32_t tickCount() override;
+    void sleep(uint32_t milliseconds) override;
+    bool osVersion(bool extended, OsVersionInfo& out) override;
+};
