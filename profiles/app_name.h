@@ -1,0 +1,3 @@
+#pragma once
+// The application's name: the title of its message boxes.
+constexpr const char* kAppName = "Lumora";

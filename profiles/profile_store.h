@@ -1,0 +1,65 @@
+#pragma once
+// The profile store: named profiles of string values over a SettingsStore, the two
+// reserved profiles and the chain of user profiles.
+//
+// FactoryDefault heads the chain; each profile's NextProfile names the next one and
+// "end" closes it. The newest profile comes first. ActiveSetting holds the settings in
+// force and is never part of the chain. Nothing is cached: every read goes to the
+// settings store, so what one window writes, the others see at once.
+//
+// Callers keep one ProfileStore next to the program's SettingsStore and pass it (by
+// reference) to whatever reads or writes profiles; it holds no state of its own.
+
+#include <string>
+#include <vector>
+
+#include "profiles/profile_names.h"
+#include "profiles/settings_store.h"
+
+// A number from a stored text: decimal, leading blanks and a sign allowed, reading
+// stops at the first non-digit; empty or not a number is 0; overflow saturates.
+int profileNumber(const std::string& text);
+
+class ProfileStore {
+public:
+    explicit ProfileStore(SettingsStore& settings) : settings_(settings) {}
+
+    SettingsStore& settings() { return settings_; }
+
+    // The stored text, or `defaultValue` when the profile or the value is missing.
+    std::string readValue(const std::string& profile, const std::string& name,
+                          const std::string& defaultValue = "") const;
+    // Stores the text, creating the profile when needed. Failures are not reported.
+    void writeValue(const std::string& profile, const std::string& name, const std::string& value);
+    // A stored number: decimal text; missing, empty or not a number reads as 0.
+    int readNumber(const std::string& profile, const std::string& name) const;
+
+    // FactoryDefault and ActiveSetting, in any mix of letter case.
+    static bool isReservedName(const std::string& name);
+
+    // Puts a just-saved profile at the front of the chain unless it is linked already
+    // (it has a NextProfile, or the chain holds it); saving a profile again thus keeps
+    // its place. Reserved names are never linked. False when nothing was linked.
+    bool linkNewProfile(const std::string& name);
+
+    // The user profiles in chain order. A hand-edited chain that leads back to a
+    // profile already listed (or to FactoryDefault) ends there, so every profile is
+    // listed once.
+    std::vector<std::string> listProfiles() const;
+
+    // Makes `name` the settings in force: ProfileName of ActiveSetting = name, then every
+    // setting copied across (a value missing in the profile is copied as ""). NextProfile
+    // and AutoSearch of ActiveSetting are left alone.
+    void copyToActiveSetting(const std::string& name);
+
+    // Unlinks the profile from the chain (its predecessor takes over its NextProfile)
+    // and deletes it with all its values. A profile that is not in the chain is deleted
+    // without touching the chain. Reserved profiles are never deleted (false).
+    bool deleteProfile(const std::string& name);
+
+    // The settings copyToActiveSetting carries across, in the order it copies them.
+    static std::vector<std::string> settingNames();
+
+private:
+    SettingsStore& settings_;
+};

@@ -1,0 +1,91 @@
+#include "profiles/wep_key_fields.h"
+
+#include <cstdio>
+
+#include "platform/controls.h"
+#include "platform/desktop.h"
+#include "profiles/app_name.h"
+#include "profiles/wep_keys.h"
+
+namespace WepKeyId {
+int edit(int n) { return n >= 1 && n <= 4 ? Edit1 + (n - 1) : 0; }
+int radio(int n) { return n >= 1 && n <= 4 ? Radio1 + (n - 1) : 0; }
+int sizeList(int n) {
+    switch (n) {
+    case 1: return Size1;
+    case 2: return Size2;
+    case 3: return Size3;
+    case 4: return Size4;
+    default: return 0;
+    }
+}
+int keyOfEdit(int id) { return id >= Edit1 && id <= Edit4 ? id - Edit1 + 1 : 0; }
+}  // namespace WepKeyId
+
+void maskKeyEdits(Controls& controls) {
+    for (int n = 1; n <= 4; ++n) controls.setPasswordChar(WepKeyId::edit(n), '*');
+}
+
+std::string keySizeMistakeText(int key, int required) {
+    char text[96];
+    std::snprintf(text, sizeof text, "WEP Key %d size mistake!\nNeed %d characters!", key, required);
+    return text;
+}
+
+void WepKeyFields::onKeyChange(int n) {
+    const int id = WepKeyId::edit(n);
+    if (id == 0) return;
+    controls_.setPasswordChar(id, 0);
+    checkKeyText(n);
+}
+
+void WepKeyFields::onKeyFocus(int n) {
+    const int id = WepKeyId::edit(n);
+    if (id == 0) return;
+    controls_.setSelection(id, 0, -1);
+    checkKeyText(n);
+}
+
+void WepKeyFields::checkKeyText(int n) {
+    const int id = WepKeyId::edit(n);
+    const std::string text = controls_.getText(id);
+    const bool ascii = controls_.selection(WepKeyId::Format) != kKeyFormatHex;
+    const int size = controls_.selection(WepKeyId::sizeList(n));
+
+    // A lower limit never shortens what is there; it only stops further typing.
+    const int limit = requiredKeyLength(size, ascii);
+    if (limit > 0) controls_.limitText(id, limit);
+    if (ascii || text.empty()) return;
+
+    if (!isHexText(text, desktop_)) {
+        // Drop the last character; the edit reports the deletion as a change, which
+        // brings us back here until only digits remain.
+        const int len = static_cast<int>(text.size());
+        controls_.setFocus(id);
+        controls_.setSelection(id, len - 1, len);
+        controls_.scrollCaret(id);
+        controls_.replaceSelection(id, "");
+    }
+}
+
+void WepKeyFields::onFormatChange() {
+    controls_.setVisible(WepKeyId::Remark, controls_.selection(WepKeyId::Format) == kKeyFormatHex);
+}
+
+bool WepKeyFields::validateSelectedKey() {
+    int n = 1;
+    for (int k = 1; k <= 4; ++k) {
+        if (controls_.isChecked(WepKeyId::radio(k))) {
+            n = k;
+            break;
+        }
+    }
+    const std::string text = controls_.getText(WepKeyId::edit(n));
+    const bool ascii = controls_.selection(WepKeyId::Format) != kKeyFormatHex;
+    // Only the two list positions exist; anything else is taken as the first, 64 bits.
+    const int size = controls_.selection(WepKeyId::sizeList(n)) == kKeySize128 ? kKeySize128 : kKeySize64;
+    const int required = requiredKeyLength(size, ascii);
+    if (static_cast<int>(text.size()) == required) return true;
+    desktop_.messageBox(keySizeMistakeText(n, required), kAppName, MessageIcon::Information);
+    return false;
+}

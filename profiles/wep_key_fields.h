@@ -1,0 +1,70 @@
+#pragma once
+// The four WEP key fields shared by the profile editor and the Security page: what
+// happens while the user types, when a field gains the focus, when the key format
+// changes, the masking of stored keys and the length check before a save.
+//
+// The hosting page owns one WepKeyFields over its Controls and routes to it:
+//   EN_CHANGE of a key edit   -> onKeyChange(n)
+//   EN_SETFOCUS of a key edit -> onKeyFocus(n)
+//   CBN_SELCHANGE of 1181     -> onFormatChange()
+// and calls validateSelectedKey() before saving when WEP is checked, and mask() after
+// loading a profile into the edits.
+
+#include <string>
+
+class Controls;
+class Desktop;
+
+namespace WepKeyId {
+constexpr int Radio1 = 1173, Radio2 = 1174, Radio3 = 1175, Radio4 = 1176;
+constexpr int Edit1 = 1177, Edit2 = 1178, Edit3 = 1179, Edit4 = 1180;
+constexpr int Size1 = 1182, Size2 = 1184, Size3 = 1185, Size4 = 1186;
+constexpr int Format = 1181;   // 0 "Hex", 1 "ASCII"
+constexpr int Remark = 1197;   // shown for "Hex"
+
+// Controls of key n (1 to 4); 0 for any other n.
+int edit(int n);
+int sizeList(int n);
+int radio(int n);
+// Key number 1 to 4 of a key edit id; 0 when the id is none of them.
+int keyOfEdit(int id);
+}  // namespace WepKeyId
+
+// Texts of the lists and the remark.
+constexpr const char* kSize64Text = "64 bits";
+constexpr const char* kSize128Text = "128 bits";
+constexpr const char* kFormatHexText = "Hex";
+constexpr const char* kFormatAsciiText = "ASCII";
+constexpr const char* kHexRemarkText = "Remark : Characters 0-9, A-F or a-f allowed only.";
+
+// Shows every key edit's text as "*" characters.
+void maskKeyEdits(Controls& controls);
+
+class WepKeyFields {
+public:
+    // Both must outlive the object. The desktop gives the beep and the message box.
+    WepKeyFields(Controls& controls, Desktop& desktop) : controls_(controls), desktop_(desktop) {}
+
+    // Key edit n changed: show it in clear, set its limit for the format and size, and
+    // in hexadecimal drop its last character when the text holds a non-digit. The drop
+    // is itself a change, so this runs again until only digits are left.
+    void onKeyChange(int n);
+    // Key edit n gained the focus: select all, then the same limit and digit check.
+    void onKeyFocus(int n);
+    // Format list changed: the hexadecimal remark shows for "Hex" only.
+    void onFormatChange();
+    void mask() { maskKeyEdits(controls_); }
+
+    // True when the default key (the checked radio button; key 1 when none is) has the
+    // length its size and the format need. Otherwise tells the user and returns false.
+    bool validateSelectedKey();
+
+private:
+    void checkKeyText(int n);
+
+    Controls& controls_;
+    Desktop& desktop_;
+};
+
+// "WEP Key %d size mistake!\nNeed %d characters!"
+std::string keySizeMistakeText(int key, int required);

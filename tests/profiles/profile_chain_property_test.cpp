@@ -1,0 +1,66 @@
+// Random sequences of saving new profiles, saving existing ones again and deleting keep
+// the chain a simple path from FactoryDefault to "end" through every stored user profile.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <set>
+
+#include "profiles/memory_settings_store.h"
+#include "profiles/profile_store.h"
+
+namespace {
+
+// Follows the raw NextProfile links (not listProfiles, which guards against loops) and
+// fails the test on a loop, a dangling link or a missing end.
+std::vector<std::string> walkRawChain(const MemorySettingsStore& s, size_t limit) {
+    std::vector<std::string> out;
+    std::string p = s.readValue("FactoryDefault", "NextProfile", "");
+    while (p != "end") {
+        EXPECT_FALSE(p.empty()) << "chain ends without \"end\"";
+        if (p.empty() || out.size() > limit) {
+            ADD_FAILURE() << "chain longer than the profiles stored: a loop";
+            break;
+        }
+        EXPECT_TRUE(s.hasSection(p)) << "link to a deleted profile " << p;
+        out.push_back(p);
+        p = s.readValue(p, "NextProfile", "");
+    }
+    return out;
+}
+
+TEST(ProfileChainProperty, RandomAddSaveAgainDeleteKeepsASimplePath) {
+    const std::vector<std::string> names = {"Home", "Work", "cafe", "Lab", "Office 2", "x", "Guest", "Z9"};
+    for (unsigned seed = 1; seed <= 200; ++seed) {
+        std::mt19937 rng(seed);
+        MemorySettingsStore settings;
+        settings.writeValue("FactoryDefault", "NextProfile", "end");
+        ProfileStore store(settings);
+        std::set<std::string> stored;   // the model: which user profiles exist
+        std::vector<std::string> order; // expected list order, newest first
+
+        for (int step = 0; step < 60; ++step) {
+            const std::string& name = names[rng() % names.size()];
+            const bool isStored = stored.count(name) > 0;
+            if (rng() % 3 == 0) {
+                store.deleteProfile(name);
+                stored.erase(name);
+                order.erase(std::remove(order.begin(), order.end(), name), order.end());
+            } else {
+                // Save (new or again): the editor writes every value, then links.
+                store.writeValue(name, "SSID", "net" + std::to_string(step));
+                store.writeValue(name, "Channel", std::to_string(step % 14 + 1));
+                store.linkNewProfile(name);
+                if (!isStored) {
+                    stored.insert(name);
+                    order.insert(order.begin(), name);
+                }
+            }
+            const auto raw = walkRawChain(settings, names.size());
+            ASSERT_EQ(raw, order) << "seed " << seed << " step " << step;
+            ASSERT_EQ(store.listProfiles(), order) << "seed " << seed << " step " << step;
+        }
+    }
+}
+
+}  // namespace
