@@ -1,0 +1,31 @@
+#pragma once
+// Where the driver's traces live in the local machine's registry, and the checks that
+// keep a path built from registry data from naming more than it should.
+#include <cstddef>
+#include <string>
+
+namespace regsweep {
+
+constexpr std::size_t kValueBufferSize = 300;     // registry values and subkey names
+constexpr std::size_t kUserNameBufferSize = 256;
+constexpr int kHardwareValueCount = 100;          // DEL_HKR_0000 .. DEL_HKR_0099
+
+extern const char kUninstallRoot[];      // "Software\Microsoft\Windows\CurrentVersion\Uninstall\"
+extern const char kNtHardwarePrefix[];   // "SYSTEM\CurrentControlSet\"
+extern const char kNtClassRoot[];        // "System\CurrentControlSet\Control\Class\"
+extern const char k9xClassRoot[];        // "System\CurrentControlSet\Services\Class\"
+extern const char kNetworkRoot[];        // the network class key, with trailing backslash
+extern const char kNetworkDescriptions[];
+
+// "DEL_HKR_0000" .. "DEL_HKR_0099".
+std::string HardwareValueName(int index);
+// True if the path and its terminator fit a buffer of bufferSize bytes.
+bool FitsBuffer(const std::string& path, std::size_t bufferSize);
+// True if text names at least one key, i.e. has a component that is not empty
+// between backslashes. Appended to a root, anything else would name the root itself.
+bool NamesSubkey(const std::string& text);
+// True if path names a key below a top-level key of the local machine (two or more
+// components). Deleting a top-level key such as "SOFTWARE" is never what is meant.
+bool IsBelowTopLevel(const std::string& path);
+
+}  // namespace regsweep
