@@ -1,0 +1,55 @@
+#pragma once
+// The window-system message numbers and styles the portable controls act on, so that
+// their logic compiles and is tested without <windows.h>.
+
+#include <cstdint>
+
+constexpr unsigned kWmDestroy = 0x0002;
+constexpr unsigned kWmSize = 0x0005;
+constexpr unsigned kWmSetFocus = 0x0007;
+constexpr unsigned kWmKillFocus = 0x0008;
+constexpr unsigned kWmSetText = 0x000C;
+constexpr unsigned kWmGetText = 0x000D;
+constexpr unsigned kWmPaint = 0x000F;
+constexpr unsigned kWmEraseBkgnd = 0x0014;
+constexpr unsigned kWmNotify = 0x004E;
+constexpr unsigned kWmCommand = 0x0111;
+constexpr unsigned kWmMouseMove = 0x0200;
+constexpr unsigned kWmLButtonDown = 0x0201;
+constexpr unsigned kWmLButtonUp = 0x0202;
+constexpr unsigned kWmUser = 0x0400;
+
+// Progress bar messages.
+constexpr unsigned kPbmSetRange = kWmUser + 1;
+constexpr unsigned kPbmSetPos = kWmUser + 2;
+constexpr unsigned kPbmDeltaPos = kWmUser + 3;
+constexpr unsigned kPbmSetStep = kWmUser + 4;
+constexpr unsigned kPbmStepIt = kWmUser + 5;
+constexpr unsigned kPbmSetRange32 = kWmUser + 6;
+constexpr unsigned kPbmGetRange = kWmUser + 7;
+constexpr unsigned kPbmGetPos = kWmUser + 8;
+constexpr unsigned kPbmSetBarColor = kWmUser + 9;
+constexpr unsigned kPbmSetBkColor = 0x2001;  // CCM_SETBKCOLOR
+// The text progress bar's own: text colour and show-text.
+constexpr unsigned kPbmSetTextColour = kWmUser + 100;
+constexpr unsigned kPbmSetShowText = kWmUser + 101;
+constexpr uint32_t kPbsVertical = 0x04;
+
+// Tab control.
+constexpr uint32_t kTabStyleBottom = 0x0002;  // TCS_BOTTOM (TCS_RIGHT with TCS_VERTICAL)
+constexpr uint32_t kTabStyleRight = 0x0002;
+constexpr uint32_t kTabStyleVertical = 0x0080;
+constexpr uint32_t kTcnSelChange = static_cast<uint32_t>(-551);
+constexpr uint32_t kTcnSelChanging = static_cast<uint32_t>(-552);
+
+// System colours.
+constexpr int kColorWindow = 5;
+constexpr int kColorHighlight = 13;
+
+// The notification record every WM_NOTIFY starts with, in the platform's layout
+// (window handle, control id, code).
+struct NotifyHeader {
+    uintptr_t from;
+    uintptr_t id;
+    uint32_t code;
+};

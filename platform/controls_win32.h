@@ -1,0 +1,45 @@
+#pragma once
+// Controls over the child windows of a real dialog, found by id with GetDlgItem.
+// Combo boxes and list boxes are told apart by their window class.
+
+#include <windows.h>
+
+#include "platform/controls.h"
+
+class ControlsWin32 : public Controls {
+public:
+    explicit ControlsWin32(HWND dialog = nullptr) : dialog_(dialog) {}
+    void setDialog(HWND dialog) { dialog_ = dialog; }
+    HWND dialog() const { return dialog_; }
+
+    std::string getText(int id) const override;
+    void setText(int id, const std::string& text) override;
+    bool isChecked(int id) const override;
+    void setChecked(int id, bool checked) override;
+    bool isEnabled(int id) const override;
+    void setEnabled(int id, bool enabled) override;
+    bool isVisible(int id) const override;
+    void setVisible(int id, bool visible) override;
+    void limitText(int id, int maxChars) override;
+    int textLimit(int id) const override;
+    void setPasswordChar(int id, char ch) override;
+    char passwordChar(int id) const override;
+    void setSelection(int id, int start, int end) override;
+    void replaceSelection(int id, const std::string& text) override;
+    void scrollCaret(int id) override;
+    void setFocus(int id) override;
+    void clearItems(int id) override;
+    int addItem(int id, const std::string& text) override;
+    int itemCount(int id) const override;
+    std::string itemText(int id, int index) const override;
+    int selection(int id) const override;
+    bool setSelectionIndex(int id, int index) override;
+    int findItemExact(int id, const std::string& text) const override;
+
+private:
+    enum class ListKind { None, Combo, List };
+    HWND item(int id) const;
+    ListKind listKind(HWND control) const;
+
+    HWND dialog_;
+};

@@ -1,0 +1,14 @@
+#include "platform/custom_control.h"
+
+void CustomControl::attachWindow(ControlWindow* window) {
+    if (window_ == window) return;
+    if (window_ != nullptr) onDetaching();
+    window_ = window;
+    if (window_ != nullptr) onAttached();
+}
+
+bool CustomControl::handleMessage(unsigned, uintptr_t, intptr_t, intptr_t&) { return false; }
+
+bool CustomControl::handleReflected(unsigned, uintptr_t, intptr_t, intptr_t&) { return false; }
+
+void CustomControl::paint(int, int, PaintList&) {}

@@ -1,0 +1,103 @@
+#ifndef LUMORA_RESOURCE_IDS_H
+#define LUMORA_RESOURCE_IDS_H
+/* Resource and control ids of Lumora, shared by lumora.rc and the program's code.
+   Plain #defines: the resource compiler reads this file too. */
+
+/* ---- dialogs ---- */
+#define IDD_MAIN_WINDOW          102
+#define IDD_LINK_INFO_PAGE       103
+#define IDD_ABOUT_PAGE           104
+#define IDD_CONFIGURATION_PAGE   105
+#define IDD_SECURITY_PAGE        107
+#define IDD_SITE_SURVEY_PAGE     108
+#define IDD_PROFILE_EDITOR       110
+#define IDD_WIZARD_SETUP_PAGE    112
+#define IDD_WIZARD_TEST_PAGE     113
+#define IDD_WIZARD_WELCOME_PAGE  114
+
+/* ---- icons ---- */
+#define IDI_APPLICATION_ICON     128
+#define IDI_TRAY_NO_SIGNAL       220
+#define IDI_TRAY_FAIR_SIGNAL     222
+#define IDI_TRAY_POOR_SIGNAL     223
+#define IDI_TRAY_GOOD_SIGNAL     225
+#define IDI_TRAY_NO_CARD         226
+
+/* ---- menus ---- */
+#define IDR_TRAY_MENU            154
+
+/* ---- bitmaps: page images ---- */
+#define IDB_SEARCH_BUTTON        166
+#define IDB_APPLY_BUTTON         168
+#define IDB_CANCEL_BUTTON        169
+#define IDB_SURVEY_CONNECT       171
+#define IDB_OK_BUTTON            173
+#define IDB_SURVEY_PROPERTIES    174
+#define IDB_SURVEY_RESCAN        177
+#define IDB_SURVEY_REMOVE        178
+#define IDB_SURVEY_ADD           179
+#define IDB_SURVEY_RESCAN_DOWN   182
+#define IDB_ABOUT_TITLE          190
+#define IDB_NETWORK_IMAGES       239  /* strip of 16 x 16 images, magenta transparent */
+#define IDB_WIZARD_NEXT          268
+#define IDB_ABOUT_FRAME          297
+#define IDB_ABOUT_BANNER         306
+
+/* ---- bitmaps: header row (normal, hover; the pressed look is the normal one) ---- */
+#define IDB_HEADER_ABOUT         204
+#define IDB_HEADER_ABOUT_HOVER   205
+#define IDB_HEADER_CONFIG        206
+#define IDB_HEADER_CONFIG_HOVER  207
+#define IDB_HEADER_LINK          208
+#define IDB_HEADER_LINK_HOVER    209
+#define IDB_HEADER_SECURITY      212
+#define IDB_HEADER_SECURITY_HOVER 213
+#define IDB_HEADER_SURVEY        214
+#define IDB_HEADER_SURVEY_HOVER  215
+#define IDB_HEADER_WIZARD_HOVER  263
+#define IDB_HEADER_WIZARD        264
+/* the look of the page that is showing */
+#define IDB_HEADER_ABOUT_CURRENT    299
+#define IDB_HEADER_CONFIG_CURRENT   300
+#define IDB_HEADER_LINK_CURRENT     301
+#define IDB_HEADER_SECURITY_CURRENT 302
+#define IDB_HEADER_SURVEY_CURRENT   303
+#define IDB_HEADER_WIZARD_CURRENT   304
+
+/* Images of the network strip (IDB_NETWORK_IMAGES), by index. */
+#define NETIMG_ADHOC                0   /* ad-hoc network / ad-hoc profile in range */
+#define NETIMG_AP_B                 1   /* access point, 802.11b rates */
+#define NETIMG_AP                   2   /* access point, rates not recognised */
+#define NETIMG_AP_G                 3   /* access point, 802.11g rates */
+#define NETIMG_PROFILE_OUT_OF_RANGE 4   /* infrastructure profile not in range */
+#define NETIMG_AP_CONNECTED         5   /* associated access point / profile in force */
+#define NETIMG_ADHOC_CONNECTED      6   /* joined ad-hoc network / profile in force */
+#define NETIMG_ADHOC_OUT_OF_RANGE   7   /* ad-hoc profile not in range */
+#define NETIMG_SIGNAL_LOW           8
+#define NETIMG_SIGNAL_MEDIUM        9
+#define NETIMG_SIGNAL_HIGH          10
+#define NETIMG_LOCKED               11  /* network that needs a key */
+#define NETIMG_PROFILE_IN_RANGE     12  /* infrastructure profile whose network is in range */
+#define NETIMG_COUNT                13
+
+/* ---- controls ---- */
+/* header row, on every page (left to right) and, hidden, on the main window */
+#define IDC_HEADER_WIZARD        1207
+#define IDC_HEADER_LINK_INFO     1148
+#define IDC_HEADER_CONFIG        1142
+#define IDC_HEADER_SECURITY      1143
+#define IDC_HEADER_SITE_SURVEY   1149
+#define IDC_HEADER_ABOUT         1146
+
+#define IDC_PAGE_HOST            1002  /* main window: tab control holding the pages */
+#define IDC_HIDE_BUTTON          1039  /* main window: hidden "Hide" button */
+#define IDC_WIZARD_NEXT          1212  /* wizard pages: Next */
+#define IDC_APPLY                1133
+#define IDC_CANCEL_IMAGE         1132
+
+/* ---- tray menu commands ---- */
+#define ID_TRAY_SHOW             32771
+#define ID_TRAY_HIDE             32772
+#define ID_TRAY_EXIT             32773
+
+#endif
