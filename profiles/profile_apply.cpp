@@ -1,0 +1,162 @@
+#include "profiles/profile_apply.h"
+
+#include <cstring>
+#include <vector>
+
+#include "adapter/ndis.h"
+#include "adapter/q_adapter_info.h"
+#include "platform/desktop.h"
+#include "profiles/profile_store.h"
+#include "profiles/wep_key_fields.h"
+#include "profiles/wep_keys.h"
+
+const char* const kDriverAccessErrorText =
+    "Can't access WLAN driver. Please check\ndriver loaded success or check Key Length\nis correct !";
+const char* const kDriverAccessErrorTitle = "Error";
+
+namespace {
+
+int toNumber(const std::string& text) { return profileNumber(text); }
+
+bool setValue(ApplyContext& c, uint32_t oid, uint32_t value) {
+    if (!c.adapter) return false;
+    uint32_t needed = 0;
+    return c.adapter->SetInformation(oid, &value, sizeof value, &needed);
+}
+
+void setSsid(ApplyContext& c, const std::string& profile) {
+    if (!c.adapter) return;
+    const std::string text = c.store.readValue(profile, ProfileValue::SSID, "");
+    NDIS_802_11_SSID record{};
+    // A hand-edited name longer than the record holds is cut to its 32 bytes.
+    const size_t n = text.size() < NDIS_802_11_MAX_SSID ? text.size() : NDIS_802_11_MAX_SSID;
+    record.SsidLength = static_cast<uint32_t>(n);
+    std::memcpy(record.Ssid, text.data(), n);
+    uint32_t needed = 0;
+    c.adapter->SetInformation(OID_802_11_SSID, &record, sizeof record, &needed);
+}
+
+void setAdHocChannel(ApplyContext& c, const std::string& channel) {
+    if (!c.adapter) return;
+    NDIS_802_11_CONFIGURATION config{};
+    uint32_t needed = 0;
+    if (!c.adapter->QueryInformation(OID_802_11_CONFIGURATION, &config, sizeof config, &needed)) return;
+    // A channel outside the plan keeps the frequency the driver reported.
+    const uint32_t frequency = ChannelToFrequency(toNumber(channel));
+    if (frequency != 0) config.DSConfig = frequency;
+    c.adapter->SetInformation(OID_802_11_CONFIGURATION, &config, sizeof config, &needed);
+}
+
+void setWepOff(ApplyContext& c, const std::string& profile) {
+    setValue(c, OID_802_11_WEP_STATUS, Ndis802_11WEPDisabled);
+    setSsid(c, profile);
+}
+
+}  // namespace
+
+uint32_t infrastructureModeFor(const std::string& operationMode) {
+    // Only "1" is ad hoc; anything else, hand-edited texts included, is infrastructure.
+    return toNumber(operationMode) == 1 ? Ndis802_11IBSS : Ndis802_11Infrastructure;
+}
+
+uint32_t authenticationModeFor(const std::string& authentication) {
+    const int mode = toNumber(authentication);
+    if (mode == 0) return Ndis802_11AuthModeOpen;
+    if (mode == 1) return Ndis802_11AuthModeShared;
+    // "2" and anything the pages never store: let the driver choose.
+    return Ndis802_11AuthModeAutoSwitch;
+}
+
+void applyProfile(ApplyContext& c, const std::string& profile) {
+    ProfileStore& store = c.store;
+    const uint32_t mode = infrastructureModeFor(store.readValue(profile, ProfileValue::OperationMode, ""));
+    setValue(c, OID_802_11_INFRASTRUCTURE_MODE, mode);
+
+    const std::string channel = store.readValue(profile, ProfileValue::Channel, "");
+    store.writeValue(ProfileName::ActiveSetting, ProfileValue::Channel, channel);
+    if (mode == Ndis802_11IBSS) setAdHocChannel(c, channel);
+
+    setValue(c, OID_802_11_DISASSOCIATE, 0);
+    setValue(c, OID_802_11_AUTHENTICATION_MODE,
+             authenticationModeFor(store.readValue(profile, ProfileValue::Authentication, "")));
+
+    if (store.readValue(profile, ProfileValue::WepEnabled, "") != ProfileText::Off) {
+        applyWepKeys(c, profile);
+        return;
+    }
+    setWepOff(c, profile);
+}
+
+void applySecurity(ApplyContext& c, const std::string& profile) {
+    ProfileStore& store = c.store;
+    setValue(c, OID_802_11_DISASSOCIATE, 0);
+    setValue(c, OID_802_11_INFRASTRUCTURE_MODE,
+             infrastructureModeFor(store.readValue(profile, ProfileValue::OperationMode, "")));
+    setValue(c, OID_802_11_AUTHENTICATION_MODE,
+             authenticationModeFor(store.readValue(profile, ProfileValue::Authentication, "")));
+    if (store.readValue(profile, ProfileValue::WepEnabled, "") == ProfileText::Off)
+        setWepOff(c, profile);
+    else
+        applyWepKeys(c, profile);
+    const bool filterOff = store.readValue(profile, ProfileValue::OneX, "") == ProfileText::Off;
+    setValue(c, OID_802_11_PRIVACY_FILTER, filterOff ? Ndis802_11PrivFilterAcceptAll : Ndis802_11PrivFilter8021xWEP);
+}
+
+void applyWepKeys(ApplyContext& c, const std::string& profile) {
+    ProfileStore& store = c.store;
+    const int k = toNumber(store.readValue(profile, ProfileValue::KeyIndex, ""));
+    if (k >= 1 && k <= 4) {
+        std::string key = store.readValue(profile, ProfileValue::keyText(k), "");
+        if (store.readValue(profile, ProfileValue::KeyFormat, "") == ProfileText::Ascii) key = keyTextToHex(key);
+        const int size = toNumber(store.readValue(profile, ProfileValue::keyLength(k), ""));
+        if (size == kKeySize64 || size == kKeySize128) addDefaultKey(c, key, k, profile);
+    }
+    setValue(c, OID_802_11_WEP_STATUS, Ndis802_11WEPEnabled);
+    setSsid(c, profile);
+}
+
+void addDefaultKey(ApplyContext& c, const std::string& text, int k, const std::string& profile) {
+    if (!c.adapter || k < 1 || k > 4) return;
+    const int size = toNumber(c.store.readValue(profile, ProfileValue::keyLength(k), ""));
+    std::string key = text;
+    if (size == kKeySize64) {
+        if (key.empty()) key = kDefaultKey64;
+    } else if (size == kKeySize128) {
+        if (key.empty()) key = kDefaultKey128;
+    } else {
+        return;
+    }
+    // A key of the wrong length (never validated, e.g. edited by hand) is not sent.
+    if (static_cast<int>(key.size()) != requiredKeyLength(size, false)) return;
+    if (!addWepKey(c, size, key, k)) {
+        c.desktop.messageBox(kDriverAccessErrorText, kDriverAccessErrorTitle, MessageIcon::Stop);
+        return;
+    }
+    if (c.keyWindow) maskKeyEdits(*c.keyWindow);
+}
+
+bool addWepKey(ApplyContext& c, int lengthCode, const std::string& hexText, int k) {
+    if (!c.adapter || k < 1 || k > 4) return false;
+    for (uint32_t i = 0; i < 4; ++i)
+        if (!removeWepKey(c, i)) return false;
+
+    size_t keyBytes = 0;
+    if (lengthCode == kKeySize64) keyBytes = 5;
+    else if (lengthCode == kKeySize128) keyBytes = 13;
+    else return true;
+
+    const std::vector<uint8_t> material = parseHexKey(hexText, keyBytes * 2);
+    NDIS_802_11_WEP_HEADER header{};
+    header.Length = NDIS_802_11_WEP_HEADER_SIZE + static_cast<uint32_t>(keyBytes);
+    header.KeyIndex = NDIS_802_11_WEP_TRANSMIT_KEY + static_cast<uint32_t>(k - 1);
+    header.KeyLength = static_cast<uint32_t>(keyBytes);
+    std::vector<uint8_t> record(header.Length, 0);
+    std::memcpy(record.data(), &header, sizeof header);
+    std::memcpy(record.data() + NDIS_802_11_WEP_HEADER_SIZE, material.data(), keyBytes);
+    uint32_t needed = 0;
+    return c.adapter->SetInformation(OID_802_11_ADD_WEP, record.data(), header.Length, &needed);
+}
+
+bool removeWepKey(ApplyContext& c, uint32_t index) {
+    return setValue(c, OID_802_11_REMOVE_WEP, index);
+}

@@ -1,0 +1,57 @@
+#pragma once
+// Applying a stored profile to the adapter: the fixed sequences of 802.11 set requests
+// that turn a profile's texts into the driver's settings.
+//
+// Everything is read from the store by profile name when the sequence runs. Callers
+// pass an ApplyContext naming the store, the current adapter record (GetCurrentAdapter()
+// at the time of the call; null when there is none), the desktop for the error box, and
+// the window whose key edits are masked after a key was sent (null when none, as for the
+// link monitor and the site survey).
+//
+// With no current adapter record nothing is sent and no message shows, but the store
+// updates of the sequence (ActiveSetting's Channel) still happen.
+//
+// Request results are ignored, except the key requests: a failed key removal or
+// addition shows the driver-access error, and the sequence goes on.
+
+#include <cstdint>
+#include <string>
+
+class Controls;
+class Desktop;
+class ProfileStore;
+class QAdapterInfo;
+
+struct ApplyContext {
+    ProfileStore& store;
+    QAdapterInfo* adapter;         // current adapter record, or null
+    Desktop& desktop;
+    Controls* keyWindow = nullptr; // key edits to mask after a key was sent, or null
+};
+
+// "Can't access WLAN driver. ..." with the title "Error" and the stop icon.
+extern const char* const kDriverAccessErrorText;
+extern const char* const kDriverAccessErrorTitle;
+
+// The whole profile: network type, ActiveSetting's Channel, ad-hoc channel,
+// disassociate, authentication, then WEP keys or WEP off, and the SSID.
+void applyProfile(ApplyContext& context, const std::string& profile);
+// The security settings (the Security page passes "ActiveSetting"): disassociate,
+// network type, authentication, WEP keys or WEP off with the SSID, privacy filter.
+void applySecurity(ApplyContext& context, const std::string& profile);
+// The WEP-on branch: the default key, WEP enabled, the SSID.
+void applyWepKeys(ApplyContext& context, const std::string& profile);
+// Sends the default key `text` (hexadecimal digits; a default key when empty) of size
+// Key<k>Length of `profile`. Wrong lengths are dropped quietly; a driver failure shows
+// the driver-access error; success masks the context's key window.
+void addDefaultKey(ApplyContext& context, const std::string& text, int k, const std::string& profile);
+// Removes all four keys, then adds key k (1 to 4) of size `lengthCode` (0 64-bit,
+// 1 128-bit) from the first 10 or 26 digits of `hexText`. True when every request
+// succeeded (and for a size code that is neither, after the removals).
+bool addWepKey(ApplyContext& context, int lengthCode, const std::string& hexText, int k);
+// One REMOVE_WEP request for slot 0 to 3; its success.
+bool removeWepKey(ApplyContext& context, uint32_t index);
+
+// Request values from stored texts.
+uint32_t infrastructureModeFor(const std::string& operationMode);
+uint32_t authenticationModeFor(const std::string& authentication);
