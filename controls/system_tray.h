@@ -36,6 +36,8 @@ public:
     bool SetIcon(const std::string& resourceName);
     bool SetIcon(int resourceId);
     bool SetTooltipText(const std::string& text);
+    // A shared icon of default size from the program's resources.
+    TrayShell::Handle LoadIcon(int resourceId) { return shell_.loadIcon(resourceId); }
     std::string GetTooltipText() const { return record_.tip; }
 
     bool ShowIcon();

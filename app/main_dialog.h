@@ -1,0 +1,92 @@
+#pragma once
+// MainDialog: the program's only top-level window. Lives in the tray, polls for the
+// adapter every 2.5 seconds, and switches between its eight pages on the commands their
+// header buttons send.
+
+#include <cstdint>
+#include <string>
+
+#include "adapter/q_adapter_list.h"
+#include "controls/hover_bitmap_button.h"
+#include "platform/dialog.h"
+#include "resources/resource_ids.h"
+
+class AdapterContext;
+class CSystemTray;
+class LanguageTexts;
+class MainPageHost;
+class MainPages;
+class MainWindowShell;
+class ServiceControl;
+
+class MainDialog : public Dialog {
+public:
+    static constexpr int kTemplateId = IDD_MAIN_WINDOW;
+    static constexpr unsigned kPollTimer = 102;
+    static constexpr unsigned kPollPeriodMs = 2500;
+    static constexpr unsigned kLinkTimer = 1;
+    static constexpr unsigned kLinkPeriodMs = 1000;
+    static constexpr uint32_t kTrayCallback = 0x800A;   // WM_APP + 10
+    static constexpr uint32_t kTrayIconId = IDR_TRAY_MENU;   // the icon id names its menu
+
+    enum Command {
+        kWizardButton = IDC_HEADER_WIZARD,
+        kLinkInfoButton = IDC_HEADER_LINK_INFO,
+        kConfigurationButton = IDC_HEADER_CONFIG,
+        kSecurityButton = IDC_HEADER_SECURITY,
+        kSiteSurveyButton = IDC_HEADER_SITE_SURVEY,
+        kAboutButton = IDC_HEADER_ABOUT,
+        kNext = IDC_WIZARD_NEXT,
+        kHideButton = IDC_HIDE_BUTTON,
+        kTrayShow = ID_TRAY_SHOW,
+        kTrayHide = ID_TRAY_HIDE,
+        kTrayExit = ID_TRAY_EXIT,
+    };
+
+    struct Parts {
+        AdapterContext& adapters;
+        LanguageTexts& texts;
+        CSystemTray& tray;
+        ServiceControl& services;
+        MainWindowShell& shell;
+        MainPageHost& pageHost;
+        MainPages& pages;
+        uint32_t osVersionCode;
+    };
+
+    // Builds the adapter list, which enumerates the adapters at once.
+    explicit MainDialog(const Parts& parts);
+    ~MainDialog() override;
+
+    bool OnInitDialog() override;
+    bool OnCommand(int id, int code) override;
+    void OnTimer(unsigned timerId) override;
+    void OnCancel() override;
+    void OnOK() override {}
+    bool OnSysCommand(unsigned command) override;
+    void OnMouseMove(int x, int y) override;
+    bool OnWindowMessage(unsigned message, uintptr_t wParam, intptr_t lParam,
+                         intptr_t& result) override;
+
+    // One poll: refresh the adapters and pick (or drop) the current adapter record.
+    void PollAdapter();
+
+    QAdapterList& Adapters() { return adapters_; }
+    // False when the tray icon could not be made: no pages, no polling.
+    bool Initialised() const { return initialised_; }
+
+private:
+    void showFromTray();
+    void hideToTray();
+    void exitProgram();
+    void next();
+    void switchPage(int command);
+    void dropCurrentAdapter();
+    void loadHeaderRow();
+
+    Parts parts_;
+    QAdapterList adapters_;
+    bool initialised_ = false;
+    // The window's own header row: present in the template, hidden and disabled.
+    HoverBitmapButton header_[6];
+};

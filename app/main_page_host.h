@@ -1,0 +1,33 @@
+#pragma once
+// The page host as the main window uses it: pages added by index, one shown at a time.
+
+#include <cstdint>
+#include <string>
+
+class PageBase;
+
+class MainPageHost {
+public:
+    virtual ~MainPageHost() = default;
+    // Appends a page (already created as a child dialog); the first one is shown at once.
+    // Position, or -1.
+    virtual int AddPage(const std::string& title, uint32_t data, PageBase& page) = 0;
+    // Shows the page at `position`; false for a position beyond the last page.
+    virtual bool SelectPage(int position) = 0;
+    // -1 when no page is selected.
+    virtual int CurrentPosition() const = 0;
+};
+
+class PageHost;
+
+// The page host control itself behind the seam.
+class PageHostPages : public MainPageHost {
+public:
+    explicit PageHostPages(PageHost& host) : host_(host) {}
+    int AddPage(const std::string& title, uint32_t data, PageBase& page) override;
+    bool SelectPage(int position) override;
+    int CurrentPosition() const override;
+
+private:
+    PageHost& host_;
+};
