@@ -50,6 +50,9 @@ public:
     const std::string& GetDeviceName() const { return deviceName; }
     const std::string& GetSsidText() const { return ssidText; }
     const std::string& GetMacText() const { return macText; }
+    // The interface GUID at the end of deviceName ("{...}", 38 characters), or "" when
+    // the name is too short or does not end that way.
+    std::string GetInterfaceGuid() const;
     // Formats bssid as "00-11-22-33-44-55", or "Not Available" before the adapter
     // answered its SSID query; stores and returns it.
     const std::string& GetBssidText();

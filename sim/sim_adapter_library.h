@@ -19,6 +19,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "adapter/adapter_library.h"
@@ -49,7 +50,10 @@ public:
     void SetScenario(const SimScenario& scenario) { driver_.SetScenario(scenario); }
     void SetScenarioFile(const std::string& path);
     SimDriver& Driver() { return driver_; }
+    // Time for association delays and traffic, in ms. By default a manual clock that
+    // starts at 0 and moves only with AdvanceClock, so tests never wait.
     void SetClock(std::function<uint32_t()> clock) { clock_ = std::move(clock); }
+    void AdvanceClock(uint32_t ms) { manualNow_ += ms; }
     // Every request, in order; cleared by ClearRequestLog.
     const std::vector<SimRequestLogEntry>& RequestLog() const { return log_; }
     void ClearRequestLog() { log_.clear(); }
@@ -88,7 +92,7 @@ public:
 
 private:
     struct Enumeration {
-        std::vector<std::string> deviceNames;  // snapshot when opened
+        std::vector<std::pair<std::string, std::string>> adapters;  // (description, device name) when opened
         size_t next = 0;
     };
     LibHandle NewHandle();
@@ -99,13 +103,14 @@ private:
 
     SimDriver driver_;
     std::function<uint32_t()> clock_;
+    uint32_t manualNow_ = 0;
     SimScenarioFile scenarioFile_;
     uint32_t lastFileCheck_ = 0;
     bool fileChecked_ = false;
     std::vector<SimRequestLogEntry> log_;
     std::string logFile_;
     std::map<LibHandle, Enumeration> enumerations_;
-    std::map<LibHandle, std::string> entries_;   // entry -> device name
+    std::map<LibHandle, std::pair<std::string, std::string>> entries_;  // entry -> (description, device name)
     std::map<LibHandle, std::string> adapters_;  // open adapter -> device name
     std::map<EventHandle, std::string> events_;
     std::vector<std::string> eventNames_;

@@ -71,7 +71,7 @@ private:
     uint32_t Query(const SimAdapterConfig& cfg, SimAdapterState& st, uint32_t oid, uint8_t* buffer,
                    uint32_t length, uint32_t& written, uint32_t& needed);
     uint32_t Set(const SimAdapterConfig& cfg, SimAdapterState& st, uint32_t oid, const uint8_t* buffer,
-                 uint32_t length, uint32_t& read, uint32_t& needed, uint32_t now);
+                 uint32_t length, uint32_t& read, uint32_t& needed);
     uint32_t Private(const SimAdapterConfig& cfg, SimAdapterState& st, uint8_t* buffer, uint32_t length,
                      uint32_t& written, uint32_t& needed);
     const SimNetwork* FindFittingNetwork(const SimAdapterState& st) const;

@@ -1,0 +1,147 @@
+#include "adapter/adapter_library_win32.h"
+
+#include <windows.h>
+
+#include <cstring>
+
+#include "adapter/ndis.h"
+
+static_assert(sizeof(void*) == 4, "the request record carries a 32-bit buffer address");
+
+namespace {
+// The library's exports, all stdcall with 32-bit arguments.
+using EnumOpen9xFn = HANDLE(WINAPI*)(DWORD);
+using EnumOpenNtFn = HANDLE(WINAPI*)();
+using HandleFn = HANDLE(WINAPI*)(HANDLE);
+using ReleaseFn = DWORD(WINAPI*)(HANDLE);
+using TextFn = DWORD(WINAPI*)(HANDLE, char*, DWORD*);
+using OpenAdapterFn = HANDLE(WINAPI*)(const char*);
+using CloseAdapterFn = BOOL(WINAPI*)(HANDLE);
+using MakeRequestFn = DWORD(WINAPI*)(HANDLE, void*, OVERLAPPED*, BOOL);
+using RegistryPathFn = const char*(WINAPI*)();
+
+// The request record: our six fields at 20-43, the library's own bytes before them. We
+// give it room beyond the fields in case the library keeps more there.
+constexpr size_t kRecordSize = 64;
+constexpr size_t kType = 20, kOid = 24, kBuffer = 28, kLength = 32, kWritten = 36, kNeeded = 40;
+// A registry path longer than this is not a path; never read further.
+constexpr size_t kMaxRegistryPath = 1024;
+
+void* Export(HMODULE module, const char* name) {
+    return module ? reinterpret_cast<void*>(GetProcAddress(module, name)) : nullptr;
+}
+void* Ordinal(HMODULE module, WORD ordinal) {
+    return module ? reinterpret_cast<void*>(GetProcAddress(module, MAKEINTRESOURCEA(ordinal))) : nullptr;
+}
+template <typename Fn>
+Fn As(void* p) {
+    return reinterpret_cast<Fn>(p);
+}
+HANDLE ToHandle(LibHandle h) { return reinterpret_cast<HANDLE>(static_cast<uintptr_t>(h)); }
+LibHandle FromHandle(HANDLE h) { return static_cast<LibHandle>(reinterpret_cast<uintptr_t>(h)); }
+void Put(uint8_t* record, size_t offset, uint32_t v) { std::memcpy(record + offset, &v, 4); }
+uint32_t Get(const uint8_t* record, size_t offset) {
+    uint32_t v;
+    std::memcpy(&v, record + offset, 4);
+    return v;
+}
+constexpr DWORD kNoLibraryError = ERROR_PROC_NOT_FOUND;
+}  // namespace
+
+Win32AdapterLibrary::Win32AdapterLibrary(const std::string& dllName) {
+    HMODULE module = LoadLibraryA(dllName.c_str());
+    module_ = module;
+    openAdapter_ = Export(module, "W32N_OpenAdapterA");
+    closeAdapter_ = Export(module, "W32N_CloseAdapter");
+    makeRequest_ = Export(module, "W32N_MakeNdisRequest");
+    registryPath_ = Export(module, "W32N_GetNetCardRegistryPath");
+    open9x_ = Ordinal(module, 49);
+    openNt_ = Ordinal(module, 50);
+    closeEnum_ = Ordinal(module, 51);
+    first_ = Ordinal(module, 52);
+    next_ = Ordinal(module, 53);
+    release_ = Ordinal(module, 54);
+    description_ = Ordinal(module, 55);
+    deviceName_ = Ordinal(module, 57);
+}
+
+Win32AdapterLibrary::~Win32AdapterLibrary() {
+    if (module_) FreeLibrary(static_cast<HMODULE>(module_));
+}
+
+LibHandle Win32AdapterLibrary::OpenEnumeration9x(uint32_t flags) {
+    return open9x_ ? FromHandle(As<EnumOpen9xFn>(open9x_)(flags)) : kNoHandle;
+}
+LibHandle Win32AdapterLibrary::OpenEnumerationNt() {
+    return openNt_ ? FromHandle(As<EnumOpenNtFn>(openNt_)()) : kNoHandle;
+}
+void Win32AdapterLibrary::CloseEnumeration(LibHandle e) {
+    if (closeEnum_) As<ReleaseFn>(closeEnum_)(ToHandle(e));
+}
+LibHandle Win32AdapterLibrary::FirstEntry(LibHandle e) {
+    return first_ ? FromHandle(As<HandleFn>(first_)(ToHandle(e))) : kNoHandle;
+}
+LibHandle Win32AdapterLibrary::NextEntry(LibHandle e) {
+    return next_ ? FromHandle(As<HandleFn>(next_)(ToHandle(e))) : kNoHandle;
+}
+void Win32AdapterLibrary::ReleaseEntry(LibHandle entry) {
+    if (release_) As<ReleaseFn>(release_)(ToHandle(entry));
+}
+uint32_t Win32AdapterLibrary::EntryDescription(LibHandle entry, char* buffer, uint32_t* length) {
+    if (!description_ || !length) return kNoLibraryError;
+    DWORD n = *length;
+    const DWORD rc = As<TextFn>(description_)(ToHandle(entry), buffer, &n);
+    *length = n;
+    return rc;
+}
+uint32_t Win32AdapterLibrary::EntryDeviceName(LibHandle entry, char* buffer, uint32_t* length) {
+    if (!deviceName_ || !length) return kNoLibraryError;
+    DWORD n = *length;
+    const DWORD rc = As<TextFn>(deviceName_)(ToHandle(entry), buffer, &n);
+    *length = n;
+    return rc;
+}
+
+LibHandle Win32AdapterLibrary::OpenAdapter(const std::string& deviceName) {
+    return openAdapter_ ? FromHandle(As<OpenAdapterFn>(openAdapter_)(deviceName.c_str())) : kNoHandle;
+}
+void Win32AdapterLibrary::CloseAdapter(LibHandle adapter) {
+    if (closeAdapter_) As<CloseAdapterFn>(closeAdapter_)(ToHandle(adapter));
+}
+
+uint32_t Win32AdapterLibrary::MakeNdisRequest(LibHandle adapter, NdisRequest& request, EventHandle event) {
+    if (!makeRequest_) return NDIS_STATUS_FAILURE;
+    alignas(4) uint8_t record[kRecordSize] = {};
+    Put(record, kType, request.requestType);
+    Put(record, kOid, request.oid);
+    Put(record, kBuffer, static_cast<uint32_t>(reinterpret_cast<uintptr_t>(request.buffer)));
+    Put(record, kLength, request.bufferLength);
+    Put(record, kWritten, 0);
+    Put(record, kNeeded, 0);
+    OVERLAPPED overlapped{};
+    overlapped.hEvent = reinterpret_cast<HANDLE>(event);
+    // wait = 1: the call returns only when the driver has completed the request.
+    const DWORD status = As<MakeRequestFn>(makeRequest_)(ToHandle(adapter), record, &overlapped, TRUE);
+    request.bytesWritten = Get(record, kWritten);
+    request.bytesNeeded = Get(record, kNeeded);
+    return status;
+}
+
+std::string Win32AdapterLibrary::GetNetCardRegistryPath() {
+    if (!registryPath_) return std::string();
+    const char* path = As<RegistryPathFn>(registryPath_)();
+    if (!path) return std::string();
+    return std::string(path, strnlen(path, kMaxRegistryPath));
+}
+
+EventHandle Win32AdapterLibrary::CreateSignalEvent(const std::string& name) {
+    // Auto-reset, initially non-signalled.
+    HANDLE e = CreateEventA(nullptr, FALSE, FALSE, name.empty() ? nullptr : name.c_str());
+    return reinterpret_cast<EventHandle>(e);
+}
+void Win32AdapterLibrary::ResetSignalEvent(EventHandle event) {
+    if (event) ResetEvent(reinterpret_cast<HANDLE>(event));
+}
+void Win32AdapterLibrary::CloseSignalEvent(EventHandle event) {
+    if (event) CloseHandle(reinterpret_cast<HANDLE>(event));
+}

@@ -1,0 +1,33 @@
+#include "adapter/private_command.h"
+
+#include <cstring>
+
+namespace {
+void PutLe32(uint8_t* p, uint32_t v) {
+    p[0] = static_cast<uint8_t>(v);
+    p[1] = static_cast<uint8_t>(v >> 8);
+    p[2] = static_cast<uint8_t>(v >> 16);
+    p[3] = static_cast<uint8_t>(v >> 24);
+}
+uint32_t GetLe32(const uint8_t* p) {
+    return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
+           (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
+}
+}  // namespace
+
+void BuildPrivatePacket(const PrivateCommandRecord& record, uint8_t* packet) {
+    std::memcpy(packet + kPrivatePacketSignatureOffset, kPrivatePacketSignature, 4);
+    packet[kPrivatePacketLengthOffset] = static_cast<uint8_t>(kPrivateCommandBytes & 0xFF);
+    packet[kPrivatePacketLengthOffset + 1] = static_cast<uint8_t>(kPrivateCommandBytes >> 8);
+    packet[kPrivatePacketLengthOffset + 2] = 0;
+    packet[kPrivatePacketLengthOffset + 3] = 0;
+    PutLe32(packet + kPrivatePacketMagicOffset, kPrivatePacketMagic);
+    for (uint32_t i = 0; i < kPrivateCommandWords; ++i)
+        PutLe32(packet + kPrivatePacketPayloadOffset + 4 * i, record[i]);
+    PutLe32(packet + kPrivatePacketTrailerOffset, kPrivatePacketTrailer);
+}
+
+void ReadPrivatePacketPayload(const uint8_t* packet, PrivateCommandRecord& record) {
+    for (uint32_t i = 0; i < kPrivateCommandWords; ++i)
+        record[i] = GetLe32(packet + kPrivatePacketPayloadOffset + 4 * i);
+}

@@ -1,0 +1,287 @@
+#include "adapter/q_adapter_info.h"
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <new>
+
+namespace {
+constexpr uint32_t kNameBufferSize = 256;
+constexpr uint32_t kProbeDelay9x = 5000;
+const char* const kUnknown = "Unknown";
+const char* const kNotAvailable = "Not Available";
+
+// Reads one enumeration text (ordinal 55 or 57). The library is trusted with neither the
+// terminating zero nor the length it returns: the text ends at the first zero byte or
+// at the buffer's end, whichever comes first.
+template <typename Reader>
+bool ReadEntryText(Reader reader, std::string& out) {
+    char buffer[kNameBufferSize + 1] = {};
+    uint32_t length = kNameBufferSize;
+    if (reader(buffer, &length) != 0) return false;
+    if (static_cast<int32_t>(length) <= 0) return false;
+    out.assign(buffer, strnlen(buffer, kNameBufferSize));
+    return !out.empty();
+}
+}  // namespace
+
+std::string FormatSsidText(const NDIS_802_11_SSID& ssid) {
+    // A driver may claim more than the record holds; never look past its 32 bytes.
+    const uint32_t width = ssid.SsidLength < NDIS_802_11_MAX_SSID ? ssid.SsidLength : NDIS_802_11_MAX_SSID;
+    size_t used = 0;
+    while (used < width && ssid.Ssid[used] != 0) ++used;
+    std::string text(width - used, ' ');
+    text.append(reinterpret_cast<const char*>(ssid.Ssid), used);
+    return text;
+}
+
+std::string FormatMacBytes(const uint8_t* b, char sep) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%2.2X%c%2.2X%c%2.2X%c%2.2X%c%2.2X%c%2.2X", b[0], sep, b[1], sep, b[2],
+                  sep, b[3], sep, b[4], sep, b[5]);
+    return text;
+}
+
+QAdapterInfo::QAdapterInfo(AdapterContext& context) : context_(&context) {
+    description = kUnknown;
+    deviceName = kUnknown;
+    InitialiseSnapshot();
+}
+
+QAdapterInfo::QAdapterInfo(AdapterContext& context, LibHandle entry) : context_(&context) {
+    AdapterLibrary& lib = context.library();
+    std::string name;
+    std::string desc;
+    if (!ReadEntryText([&](char* b, uint32_t* l) { return lib.EntryDescription(entry, b, l); }, desc)) return;
+    description = desc;
+    if (!ReadEntryText([&](char* b, uint32_t* l) { return lib.EntryDeviceName(entry, b, l); }, name)) return;
+    deviceName = name;
+    InitialiseSnapshot();
+    valid = true;
+}
+
+void QAdapterInfo::InitialiseSnapshot() {
+    createdTick = context_->desktop().tickCount();
+    probeDelay = context_->IsWin9xFamily() ? kProbeDelay9x : 0;
+    isWireless = false;
+    ssidAnswered = false;
+    macValid = false;
+    xmitOk = 0;
+    rcvOk = 0;
+    mediaState = 0;
+    macText = kUnknown;
+    ssidText = kUnknown;
+}
+
+QAdapterInfo::~QAdapterInfo() { CloseAdapterAndEvent(); }
+
+void QAdapterInfo::CopyFrom(const QAdapterInfo& other) {
+    if (&other == this) return;
+    // Whatever this record had open would be lost with the handle: close it first.
+    CloseAdapterAndEvent();
+    description = other.description;
+    deviceName = other.deviceName;
+    valid = other.valid;
+    createdTick = other.createdTick;
+    probeDelay = other.probeDelay;
+    isWireless = other.isWireless;
+    ssidAnswered = other.ssidAnswered;
+    macValid = other.macValid;
+    std::memcpy(macAddress, other.macAddress, sizeof macAddress);
+    macText = other.macText;
+    ssid = other.ssid;
+    ssidText = other.ssidText;
+    std::memcpy(bssid, other.bssid, sizeof bssid);
+    rssi = other.rssi;
+    xmitOk = other.xmitOk;
+    rcvOk = other.rcvOk;
+    mediaState = other.mediaState;
+}
+
+std::string QAdapterInfo::GetInterfaceGuid() const {
+    constexpr size_t kGuidText = 38;
+    if (deviceName.size() < kGuidText) return std::string();
+    const std::string tail = deviceName.substr(deviceName.size() - kGuidText);
+    if (tail.front() != '{' || tail.back() != '}') return std::string();
+    return tail;
+}
+
+bool QAdapterInfo::OpenLazily() {
+    AdapterLibrary& lib = context_->library();
+    if (adapterHandle == kNoHandle) {
+        adapterHandle = lib.OpenAdapter(deviceName);
+        if (adapterHandle == kNoHandle) return false;
+    }
+    if (requestEvent == 0) {
+        requestEvent = lib.CreateSignalEvent(std::string());
+        if (requestEvent == 0) return false;
+    }
+    return true;
+}
+
+void QAdapterInfo::CloseAdapterAndEvent() {
+    AdapterLibrary& lib = context_->library();
+    if (adapterHandle != kNoHandle) {
+        lib.CloseAdapter(adapterHandle);
+        adapterHandle = kNoHandle;
+    }
+    if (requestEvent != 0) {
+        lib.CloseSignalEvent(requestEvent);
+        requestEvent = 0;
+    }
+}
+
+bool QAdapterInfo::Request(uint32_t type, uint32_t oid, void* buffer, uint32_t length, uint32_t* bytesNeeded) {
+    if (!OpenLazily()) return false;
+    NdisRequest request;
+    request.requestType = type;
+    request.oid = oid;
+    request.buffer = buffer;
+    request.bufferLength = length;
+    request.bytesWritten = 0;
+    request.bytesNeeded = 0;
+    const uint32_t status = context_->library().MakeNdisRequest(adapterHandle, request, requestEvent);
+    bool ok = status == NDIS_STATUS_SUCCESS;
+    // The BSSID list is asked for with a small buffer first to learn its size, so the
+    // driver's "too short" answers count as success there (and only there).
+    if (type == NdisRequestQueryInformation && oid == OID_802_11_BSSID_LIST &&
+        (status == NDIS_STATUS_INVALID_LENGTH || status == NDIS_STATUS_BUFFER_TOO_SHORT))
+        ok = true;
+    if (ok && bytesNeeded) *bytesNeeded = request.bytesNeeded;
+    return ok;
+}
+
+bool QAdapterInfo::QueryInformation(uint32_t oid, void* buffer, uint32_t length, uint32_t* bytesNeeded) {
+    return Request(NdisRequestQueryInformation, oid, buffer, length, bytesNeeded);
+}
+
+bool QAdapterInfo::SetInformation(uint32_t oid, const void* buffer, uint32_t length, uint32_t* bytesNeeded) {
+    // The driver only reads a set's buffer.
+    return Request(NdisRequestSetInformation, oid, const_cast<void*>(buffer), length, bytesNeeded);
+}
+
+namespace {
+// Typed queries read into a zeroed local first, so that a failed query leaves the field
+// as it was and a reply shorter than asked leaves defined zeros behind.
+bool QueryU32(QAdapterInfo& a, uint32_t oid, uint32_t& out) {
+    uint32_t value = 0;
+    uint32_t needed = 0;
+    if (!a.QueryInformation(oid, &value, sizeof value, &needed)) return false;
+    out = value;
+    return true;
+}
+}  // namespace
+
+bool QAdapterInfo::ReadMacAddress() {
+    if (!OpenLazily()) return false;
+    uint8_t address[8] = {};
+    uint32_t needed = 0;
+    if (QueryInformation(OID_802_3_CURRENT_ADDRESS, address, sizeof address, &needed)) {
+        std::memcpy(macAddress, address, sizeof macAddress);
+        macValid = true;
+        macText = FormatMacBytes(macAddress, '.');
+    }
+    return true;
+}
+
+bool QAdapterInfo::Probe() {
+    // Elapsed time rather than createdTick + probeDelay, so the wait also holds across the
+    // tick counter's wrap.
+    const uint32_t now = context_->desktop().tickCount();
+    if (now - createdTick < probeDelay) return isWireless;
+
+    if (OpenLazily()) {
+        uint32_t medium = 0;
+        if (QueryU32(*this, OID_GEN_PHYSICAL_MEDIUM, medium) && medium == NdisPhysicalMediumWirelessLan) {
+            isWireless = true;
+            ReadMacAddress();
+            NDIS_802_11_SSID answer{};
+            uint32_t needed = 0;
+            if (QueryInformation(OID_802_11_SSID, &answer, sizeof answer, &needed)) {
+                ssid = answer;
+                ssidAnswered = true;
+                ssidText = FormatSsidText(ssid);
+            }
+        }
+    }
+    CloseAdapterAndEvent();
+    return isWireless;
+}
+
+bool QAdapterInfo::IsUsable() {
+    Probe();
+    return ssidAnswered;
+}
+
+bool QAdapterInfo::RefreshStatus() {
+    if (!OpenLazily()) return false;
+
+    QueryU32(*this, OID_GEN_RCV_OK, rcvOk);
+    QueryU32(*this, OID_GEN_XMIT_OK, xmitOk);
+    if (!QueryU32(*this, OID_GEN_MEDIA_CONNECT_STATUS, mediaState)) mediaState = 0;
+    if (!ssidAnswered) return true;
+
+    NDIS_802_11_SSID answer{};
+    uint32_t needed = 0;
+    if (QueryInformation(OID_802_11_SSID, &answer, sizeof answer, &needed)) {
+        ssid = answer;
+        ssidText = FormatSsidText(ssid);
+    }
+    uint8_t ap[8] = {};
+    if (!QueryInformation(OID_802_11_BSSID, ap, sizeof ap, &needed)) std::memset(ap, 0, sizeof ap);
+    std::memcpy(bssid, ap, sizeof bssid);
+    uint32_t signal = 0;
+    rssi = QueryU32(*this, OID_802_11_RSSI, signal) ? static_cast<int32_t>(signal) : 0;
+
+    // A command that fails leaves its field as it was.
+    std::unique_ptr<PrivateCommandRecord> record(new (std::nothrow) PrivateCommandRecord());
+    if (!record) return true;
+    auto send = [&](uint32_t command) {
+        (*record)[0] = command;
+        (*record)[1] = kPrivateStatusRequest;
+        return SendPrivateCommand(*record);
+    };
+    if (send(kPrivateCmdLinkQuality)) linkQuality = static_cast<int32_t>((*record)[2]);
+    if (send(kPrivateCmdTraffic)) txBytes = (*record)[7];
+    if (send(kPrivateCmdTraffic)) rxBytes = (*record)[13];
+    if (send(kPrivateCmdRegion)) regionCode = (*record)[2];
+    if (send(kPrivateCmdVersion)) {
+        char text[64];
+        std::snprintf(text, sizeof text, "%d.%d.%d.%d", static_cast<int>((*record)[4]),
+                      static_cast<int>((*record)[5]), static_cast<int>((*record)[6]),
+                      static_cast<int>((*record)[7]));
+        versionText = text;
+    }
+    return true;
+}
+
+const std::string& QAdapterInfo::GetBssidText() {
+    bssidText = ssidAnswered ? FormatMacBytes(bssid, '-') : std::string(kNotAvailable);
+    return bssidText;
+}
+
+bool QAdapterInfo::SendPrivateCommand(PrivateCommandRecord& record) {
+    // The channel never opens the adapter itself; without a handle there is nobody to ask.
+    if (adapterHandle == kNoHandle) return false;
+    AdapterLibrary& lib = context_->library();
+    const EventHandle channelEvent = lib.CreateSignalEvent(kPrivateChannelEventName);
+    if (channelEvent == 0) return false;
+    lib.ResetSignalEvent(channelEvent);
+
+    std::unique_ptr<uint8_t[]> packet(new (std::nothrow) uint8_t[kPrivatePacketBytes]);
+    if (!packet) {
+        lib.CloseSignalEvent(channelEvent);
+        return false;
+    }
+    BuildPrivatePacket(record, packet.get());
+
+    NdisRequest request;
+    request.requestType = NdisRequestQueryInformation;
+    request.oid = OID_PRIVATE_COMMAND;
+    request.buffer = packet.get();
+    request.bufferLength = kPrivatePacketBytes;
+    const uint32_t status = lib.MakeNdisRequest(adapterHandle, request, channelEvent);
+    if (status == NDIS_STATUS_SUCCESS) ReadPrivatePacketPayload(packet.get(), record);
+    lib.CloseSignalEvent(channelEvent);
+    return status == NDIS_STATUS_SUCCESS && record[1] == kPrivateStatusDone;
+}

@@ -1,0 +1,41 @@
+#include "platform/desktop_win32.h"
+
+#include <windows.h>
+
+namespace {
+UINT IconStyle(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::Information: return MB_ICONINFORMATION;
+    case MessageIcon::Stop: return MB_ICONSTOP;
+    case MessageIcon::Warning: return MB_ICONWARNING;
+    case MessageIcon::Question: return MB_ICONQUESTION;
+    case MessageIcon::None: return 0;
+    }
+    return 0;
+}
+}  // namespace
+
+void Win32Desktop::messageBox(const std::string& text, const std::string& title, MessageIcon icon) {
+    // Owned by the active window, so the box stays in front of the dialog that asked.
+    MessageBoxA(GetActiveWindow(), text.c_str(), title.c_str(), MB_OK | IconStyle(icon));
+}
+
+void Win32Desktop::beep() { MessageBeep(0xFFFFFFFF); }
+
+uint32_t Win32Desktop::tickCount() { return GetTickCount(); }
+
+void Win32Desktop::sleep(uint32_t milliseconds) { Sleep(milliseconds); }
+
+bool Win32Desktop::osVersion(bool extended, OsVersionInfo& out) {
+    OSVERSIONINFOEXA info{};
+    static_assert(sizeof(OSVERSIONINFOEXA) == 156 && sizeof(OSVERSIONINFOA) == 148, "version record sizes");
+    // The size field tells the system which of the two records it is given.
+    info.dwOSVersionInfoSize = extended ? sizeof(OSVERSIONINFOEXA) : sizeof(OSVERSIONINFOA);
+    if (!GetVersionExA(reinterpret_cast<OSVERSIONINFOA*>(&info))) return false;
+    out.majorVersion = info.dwMajorVersion;
+    out.minorVersion = info.dwMinorVersion;
+    out.buildNumber = info.dwBuildNumber;
+    out.platformId = info.dwPlatformId;
+    out.csdVersion.assign(info.szCSDVersion, strnlen(info.szCSDVersion, sizeof info.szCSDVersion));
+    return true;
+}
