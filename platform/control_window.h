@@ -16,6 +16,9 @@ class ControlWindow {
 public:
     virtual ~ControlWindow() = default;
 
+    // The control object is going away: stop passing it messages.
+    virtual void release() = 0;
+
     virtual WindowRef ref() const = 0;
     virtual int id() const = 0;
     virtual uint32_t style() const = 0;

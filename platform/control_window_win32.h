@@ -19,6 +19,7 @@ public:
     CustomControl& control() { return control_; }
     bool alive() const { return hwnd_ != nullptr; }
 
+    void release() override { detach(); }
     WindowRef ref() const override { return reinterpret_cast<WindowRef>(hwnd_); }
     int id() const override;
     uint32_t style() const override;

@@ -1,5 +1,12 @@
 #include "platform/custom_control.h"
 
+CustomControl::~CustomControl() {
+    // The window may outlive its control object (a page torn down early): it must not
+    // pass messages to an object that is gone.
+    if (window_ != nullptr) window_->release();
+    window_ = nullptr;
+}
+
 void CustomControl::attachWindow(ControlWindow* window) {
     if (window_ == window) return;
     if (window_ != nullptr) onDetaching();

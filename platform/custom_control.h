@@ -16,7 +16,10 @@ public:
     // or when its background is erased (WM_PAINT then only validates).
     enum class PaintMode { None, OnPaint, OnErase };
 
-    virtual ~CustomControl() = default;
+    virtual ~CustomControl();
+    CustomControl() = default;
+    CustomControl(const CustomControl&) = delete;
+    CustomControl& operator=(const CustomControl&) = delete;
 
     // Called by the dialog host when the control is bound to a window (window != null)
     // and when that window goes away (null).

@@ -1,0 +1,79 @@
+#include "controls/bar_graph.h"
+
+#include <limits>
+
+#include "controls/pixel_math.h"
+
+namespace {
+int32_t clampToInt32(int64_t value) {
+    if (value > std::numeric_limits<int32_t>::max()) return std::numeric_limits<int32_t>::max();
+    if (value < std::numeric_limits<int32_t>::min()) return std::numeric_limits<int32_t>::min();
+    return static_cast<int32_t>(value);
+}
+}  // namespace
+
+BarGraph::BarGraph() { colours_.fill(kWhite); }
+
+void BarGraph::repaint() {
+    if (hasWindow()) window()->invalidate();
+}
+
+int BarGraph::storedHeight(int index) const {
+    return index >= 0 && index < kCapacity ? heights_[static_cast<size_t>(index)] : 0;
+}
+
+int BarGraph::SetBarCount(unsigned n) {
+    const int width = hasWindow() ? window()->clientSize().width : 0;
+    // Beyond 40 the bars would run off the end of the arrays.
+    if (static_cast<int64_t>(n) > width || n > static_cast<unsigned>(kCapacity)) return -1;
+    barCount_ = n;
+    repaint();
+    return static_cast<int>(n);
+}
+
+void BarGraph::SetBarHeight(int index, int height) {
+    if (index < 0 || static_cast<unsigned>(index) >= barCount_ || height < 0) return;
+    heights_[static_cast<size_t>(index)] = clampToInt32(static_cast<int64_t>(scale_) * height);
+    repaint();
+}
+
+void BarGraph::SetScale(int scale) {
+    // From a scale of 0 every stored height is already 0: nothing to divide.
+    if (scale != scale_ && scale_ != 0) {
+        for (int32_t& h : heights_) h = clampToInt32(static_cast<int64_t>(scale) * h / scale_);
+    }
+    scale_ = scale;
+    repaint();
+}
+
+Rect BarGraph::barRect(int index, int width, int height) const {
+    const double count = barCount_ == 0 ? 1.0 : static_cast<double>(barCount_);
+    const double x = (1.1 * width - baseOffset_) / count * index + baseOffset_ - 15.0;
+    const double w = (0.6 * width - baseOffset_) / count;
+    const int stored = storedHeight(index);
+    const int left = truncToInt(x);
+    const int top = height - stored - baseOffset_;
+    return Rect::fromSize(left, top, truncToInt(w), stored);
+}
+
+void BarGraph::paint(int width, int height, PaintList& out) {
+    background_ = kBackground;
+    const int room = height - baseOffset_;
+    // A control no taller than the bars' base has no room for a bar at all; the modulo
+    // below would divide by zero.
+    if (room <= 0) return;
+    for (unsigned i = 0; i < barCount_; ++i)
+        if (heights_[i] > room) heights_[i] %= room;
+
+    out.fill(Rect{0, 0, width, height}, background_);
+    out.fill(Rect::fromSize(0, height / 4, width, 1), kWhite);
+    out.fill(Rect::fromSize(0, 2 * height / 4, width, 1), kWhite);
+    out.fill(Rect::fromSize(0, 3 * height / 4, width, 1), kWhite);
+    out.fill(Rect::fromSize(0, height - 1, width, 2), kWhite);
+    if (barCount_ < 3) return;
+    for (unsigned i = 2; i < barCount_; ++i) {
+        const Rect bar = barRect(static_cast<int>(i), width, height);
+        out.fill(bar, colours_[i]);
+        out.frame3d(bar, kWhite, colours_[i]);
+    }
+}
