@@ -17,3 +17,11 @@ public:
     virtual std::string readText(const std::string& filePath, const std::string& section,
                                  const std::string& key, size_t bufferSize) const = 0;
 };
+
+// The Win32 binding: GetPrivateProfileStringA. Windows build only
+// (language_texts_win32.cpp).
+class IniFileTextSource : public TextSource {
+public:
+    std::string readText(const std::string& filePath, const std::string& section, const std::string& key,
+                         size_t bufferSize) const override;
+};

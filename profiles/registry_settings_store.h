@@ -1,0 +1,31 @@
+#pragma once
+// SettingsStore over the current user's registry: section S is the key
+// HKEY_CURRENT_USER\<root>\S, each value a REG_SZ. This is where the framework's
+// per-user profile functions keep them, so profiles saved by earlier versions are read
+// as they are. Windows build only (registry_settings_store_win32.cpp).
+
+#include <string>
+
+#include "profiles/settings_store.h"
+
+// The application's key below HKEY_CURRENT_USER.
+constexpr const char* kRegistryRoot = "Software\\Vexa\\Lumora";
+
+class RegistrySettingsStore : public SettingsStore {
+public:
+    explicit RegistrySettingsStore(std::string root = kRegistryRoot) : root_(std::move(root)) {}
+
+    // Values of any length are read whole (the size is asked first). A value that is not
+    // a string (REG_SZ or REG_EXPAND_SZ, taken as stored) reads as the default. The text
+    // ends at its first zero byte, or at its stored size when it has none.
+    std::string readValue(const std::string& section, const std::string& name,
+                          const std::string& defaultValue) const override;
+    bool writeValue(const std::string& section, const std::string& name, const std::string& value) override;
+    bool deleteSection(const std::string& section) override;
+
+    const std::string& root() const { return root_; }
+
+private:
+    std::string keyPath(const std::string& section) const { return root_ + "\\" + section; }
+    std::string root_;
+};

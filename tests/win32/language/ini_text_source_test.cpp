@@ -1,0 +1,92 @@
+// Language texts read with the system's profile-file reader from real files: the
+// shipped Config.INI, and files written here for the rules at the edges.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+
+#include "app/language_texts.h"
+#include "app/text_source.h"
+
+namespace {
+
+// The source tree seen from Wine: the Unix root is drive Z:.
+std::string shippedConfigIni() {
+    std::string path = std::string("Z:") + LUMORA_SOURCE_DIR + "/resources/Config.INI";
+    for (char& c : path)
+        if (c == '/') c = '\\';
+    return path;
+}
+
+class IniFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char dir[MAX_PATH] = {};
+        GetTempPathA(MAX_PATH, dir);
+        path = std::string(dir) + "lumora_ini_test_Config.INI";
+        DeleteFileA(path.c_str());
+    }
+    void TearDown() override { DeleteFileA(path.c_str()); }
+    void write(const std::string& text) {
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        out << text;
+    }
+    std::string path;
+    IniFileTextSource source;
+    LanguageTexts texts{source};
+};
+
+TEST_F(IniFileTest, ShippedFileHoldsEveryTextOfTheEnglishSection) {
+    ASSERT_TRUE(texts.Open(shippedConfigIni(), kLanguagesSection));
+    EXPECT_EQ(texts.Languages(), std::vector<std::string>{"English"});
+    chooseStartupLanguage(texts, kDefaultLanguage);
+    EXPECT_EQ(texts.GetText(LanguageKey::AppRunning, "?"), DefaultText::AppRunning);
+    EXPECT_EQ(texts.GetText(LanguageKey::TrayShow, "?"), DefaultText::TrayShow);
+    EXPECT_EQ(texts.GetText(LanguageKey::TrayHide, "?"), DefaultText::TrayHide);
+    EXPECT_EQ(texts.GetText(LanguageKey::TrayExit, "?"), DefaultText::TrayExit);
+    EXPECT_EQ(texts.GetText(LanguageKey::PDError6, "?"), DefaultText::PDError6);
+    EXPECT_EQ(texts.GetText(LanguageKey::PDError7, "?"), "You can't delete \"FactoryDefault\" !");
+    EXPECT_EQ(texts.DeviceDescription(), DefaultText::DeviceName);
+    EXPECT_EQ(texts.GetText(LanguageKey::UseDevice, "?"), "1");
+}
+
+TEST_F(IniFileTest, MissingFileGivesDefaultsAndAnEmptyList) {
+    EXPECT_FALSE(texts.Open(path, kLanguagesSection));
+    texts.SetCurrentLanguage("English");
+    EXPECT_EQ(texts.GetText("TrayShow", "Show"), "Show");
+    EXPECT_FALSE(texts.HasListKey("Language-1"));
+}
+
+TEST_F(IniFileTest, ListGapsEmptyValuesAndLetterCase) {
+    write("[LANGUAGES]\r\nlanguage-1 = Deutsch\r\nLanguage-3=English\r\n\r\n[deutsch]\r\nTrayShow=Zeigen\r\n"
+          "TrayHide=\r\n");
+    ASSERT_TRUE(texts.Open(path, "Languages"));
+    EXPECT_EQ(texts.Languages(), std::vector<std::string>{"Deutsch"});
+    EXPECT_EQ(texts.GetText("trayshow", "Show"), "Zeigen");
+    EXPECT_EQ(texts.GetText("TrayHide", "Hide"), "Hide");
+    EXPECT_EQ(texts.GetText("TrayExit", "Exit"), "Exit");
+    chooseStartupLanguage(texts, "English");
+    EXPECT_EQ(texts.CurrentLanguage(), "English");
+    EXPECT_EQ(texts.GetText("TrayShow", "Show"), "Show");  // no [English] section
+    chooseStartupLanguage(texts, "Language-3");
+    EXPECT_EQ(texts.CurrentLanguage(), "Deutsch");
+}
+
+TEST_F(IniFileTest, ChangesAreSeenAtTheNextLookup) {
+    write("[Languages]\r\nLanguage-1=English\r\n[English]\r\nTrayShow=Show\r\n");
+    ASSERT_TRUE(texts.Open(path, "Languages"));
+    EXPECT_EQ(texts.GetText("TrayShow", "?"), "Show");
+    write("[Languages]\r\nLanguage-1=English\r\n[English]\r\nTrayShow=Open window\r\n");
+    EXPECT_EQ(texts.GetText("TrayShow", "?"), "Open window");
+}
+
+TEST_F(IniFileTest, LongTextIsCutAt1999Bytes) {
+    const std::string longText(3000, 'w');
+    write("[Languages]\r\nLanguage-1=English\r\n[English]\r\nAppRunning=" + longText + "\r\n");
+    ASSERT_TRUE(texts.Open(path, "Languages"));
+    EXPECT_EQ(texts.GetText("AppRunning", "d"), std::string(1999, 'w'));
+}
+
+}  // namespace
