@@ -1,0 +1,151 @@
+// Regsweep.exe under Wine, end to end: a driver installation laid out in the registry
+// as the system does it, the program run as the uninstaller runs it, and exactly the
+// driver's keys gone afterwards.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <algorithm>
+#include <iterator>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "regsweep_fixture.h"
+
+using namespace regsweep_e2e;
+
+namespace {
+
+constexpr DWORD kWaitMs = 60000;  // a safety net against a hung program, not a timing check
+const std::string kHw = "Enum\\USB\\VID_1A2B&PID_0054";
+const std::string kHwRoot = "Enum\\Root\\NIMBEO";
+const std::string kHwAfterGap = "Enum\\USB\\VID_1A2B&PID_0099";
+const std::string kHwOther = "Enum\\USB\\VID_FFFF&PID_0001";
+
+std::string ClassKey(int n) {
+    char name[8] = {};
+    wsprintfA(name, "%04d", n);
+    return kClassNet + std::string(name);
+}
+std::string Guid(int n) {
+    char name[64] = {};
+    wsprintfA(name, "{6B0E1%03d-4C2A-4F3E-9D11-000000000%03d}", n, n);
+    return name;
+}
+std::string Description(int n) { return n == 101 ? "Vexa Nimbeo 54M USB" : "Vexa Nimbeo 54M USB #" + std::to_string(n - 100); }
+
+// One device instance driven by driver number n, with its class and connection keys.
+void AddInstance(const std::string& hardware, const std::string& instance, int n) {
+    const std::string instancePath = kCcs + hardware + "\\" + instance;
+    char driver[64] = {};
+    wsprintfA(driver, "{4D36E972-E325-11CE-BFC1-08002BE10318}\\%04d", n);
+    SetString(instancePath, "Driver", driver);
+    SetString(instancePath, "Service", "nimbeo");
+    SetString(instancePath + "\\Device Parameters", "InstanceIndex", "1");
+    SetString(ClassKey(n), "NetCfgInstanceId", Guid(n));
+    SetString(ClassKey(n), "DriverDesc", Description(n));
+    SetString(ClassKey(n) + "\\Ndi\\Interfaces", "LowerRange", "ethernet");
+    SetString(kNetwork + Guid(n) + "\\Connection", "Name", "Wireless Network Connection " + std::to_string(n));
+    SetString(kDescriptions, Description(n), "1");
+}
+
+const std::vector<std::string> kWatched = {
+    std::string(kCcs) + "Enum",
+    std::string(kClassNet, sizeof kClassNet - 2),
+    std::string(kNetwork, sizeof kNetwork - 2),
+};
+
+std::set<std::string> Snapshot() {
+    std::set<std::string> all;
+    for (const std::string& root : kWatched) {
+        const auto below = KeysBelow(root);
+        all.insert(below.begin(), below.end());
+    }
+    return all;
+}
+
+// Key names compare without case, as the registry compares them.
+bool Under(const std::string& key, const std::string& root) {
+    if (key.size() < root.size()) return false;
+    if (CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, key.c_str(), static_cast<int>(root.size()), root.c_str(),
+                       static_cast<int>(root.size())) != CSTR_EQUAL)
+        return false;
+    return key.size() == root.size() || key[root.size()] == '\\';
+}
+
+class ProgramTest : public ::testing::Test {
+protected:
+    void SetUp() override { removeAll(); }
+    void TearDown() override { removeAll(); }
+    static void removeAll() {
+        for (const std::string& hw : {kHw, kHwRoot, kHwAfterGap, kHwOther}) DeleteTree(kCcs + hw);
+        for (int n : {100, 101, 102, 103, 104, 109}) {
+            DeleteTree(ClassKey(n));
+            DeleteTree(kNetwork + Guid(n));
+        }
+        HKEY descriptions = nullptr;
+        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kDescriptions, 0, KEY_ALL_ACCESS, &descriptions) == ERROR_SUCCESS) {
+            for (int n : {100, 101, 102, 103, 104, 109}) RegDeleteValueA(descriptions, Description(n).c_str());
+            RegCloseKey(descriptions);
+        }
+        DeleteTree(std::string(kUninstall) + "NimbeoUSB");
+        DeleteTree("SOFTWARE\\Vexa");
+    }
+};
+
+}  // namespace
+
+TEST_F(ProgramTest, UninstallEntryRemovesExactlyTheDriversKeysAndNothingElse) {
+    const std::string entry = std::string(kUninstall) + "NimbeoUSB";
+    SetString(entry, "DisplayName", "Vexa Nimbeo 54M USB Wireless LAN Driver");
+    SetString(entry, "DEL_HKR_0000", kHw);
+    SetString(entry, "DEL_HKR_0001", kHwRoot);
+    SetString(entry, "DEL_HKR_0003", kHwAfterGap);  // after the gap at 0002: left alone
+    AddInstance(kHw, "5&1A2B0054&0&1", 101);
+    AddInstance(kHw, "5&1A2B0054&0&2", 102);
+    AddInstance(kHw, "5&1A2B0054&0&3", 103);
+    AddInstance(kHwRoot, "0000", 104);
+    AddInstance(kHwAfterGap, "5&99&0&1", 109);
+    AddInstance(kHwOther, "5&FFFF&0&1", 100);  // another vendor's adapter
+    SetString(kDescriptions, "", "default value stays");
+    const std::set<std::string> before = Snapshot();
+
+    const RunResult run = RunRegsweep("NimbeoUSB", kWaitMs);
+    ASSERT_TRUE(run.started);
+    ASSERT_TRUE(run.finished);
+    EXPECT_EQ(run.exitCode, 0u);
+    EXPECT_FALSE(run.sawVisibleWindow);
+
+    std::set<std::string> expected;
+    for (const std::string& k : before) {
+        for (const std::string& root : {kCcs + kHw, kCcs + kHwRoot})
+            if (Under(k, root)) expected.insert(k);
+        for (int n : {101, 102, 103, 104})
+            if (Under(k, ClassKey(n)) || Under(k, kNetwork + Guid(n))) expected.insert(k);
+    }
+    // Two hardware keys, four instances with a subkey each, four class keys with two
+    // subkeys each, four connections with one each.
+    ASSERT_EQ(expected.size(), 2u + 4 * 2 + 4 * 3 + 4 * 2);
+    const std::set<std::string> after = Snapshot();
+    std::set<std::string> gone;
+    std::set_difference(before.begin(), before.end(), after.begin(), after.end(), std::inserter(gone, gone.end()));
+    EXPECT_EQ(gone, expected);
+    EXPECT_EQ(after.size(), before.size() - expected.size());
+
+    for (int n : {101, 102, 103, 104}) {
+        EXPECT_FALSE(KeyExists(ClassKey(n))) << n;
+        EXPECT_FALSE(KeyExists(kNetwork + Guid(n))) << n;
+        EXPECT_FALSE(ValueExists(kDescriptions, Description(n))) << n;
+    }
+    for (int n : {100, 109}) {
+        EXPECT_TRUE(KeyExists(ClassKey(n) + "\\Ndi\\Interfaces")) << n;
+        EXPECT_TRUE(KeyExists(kNetwork + Guid(n) + "\\Connection")) << n;
+        EXPECT_TRUE(ValueExists(kDescriptions, Description(n))) << n;
+    }
+    EXPECT_TRUE(ValueExists(kDescriptions, ""));
+    EXPECT_TRUE(KeyExists(kCcs + kHwAfterGap + "\\5&99&0&1"));
+    EXPECT_TRUE(KeyExists(kCcs + kHwOther + "\\5&FFFF&0&1"));
+    EXPECT_TRUE(KeyExists("SYSTEM\\CurrentControlSet\\Enum\\USB"));
+    EXPECT_TRUE(ValueExists(entry, "DEL_HKR_0000"));  // the entry is the uninstaller's to remove
+}
