@@ -64,6 +64,7 @@ bool MainDialog::OnInitDialog() {
     window()->setTimer(kPollTimer, kPollPeriodMs);
     loadHeaderRow();
     hideToTray();
+    parts_.pageHost.Attach(*window());
     parts_.shell.placePageHost(kPageHostPlace);
 
     for (int i = 0; i < MainPages::kCount; ++i) {

@@ -1,6 +1,10 @@
 #include "app/main_page_host.h"
 
 #include "controls/page_host.h"
+#include "platform/dialog_window.h"
+#include "resources/resource_ids.h"
+
+bool PageHostPages::Attach(DialogWindow& window) { return window.attachControl(IDC_PAGE_HOST, host_); }
 
 int PageHostPages::AddPage(const std::string& title, uint32_t data, PageBase& page) {
     return host_.AddPage(title, data, &page);

@@ -4,11 +4,14 @@
 #include <cstdint>
 #include <string>
 
+class DialogWindow;
 class PageBase;
 
 class MainPageHost {
 public:
     virtual ~MainPageHost() = default;
+    // Takes over the main window's tab control (1002). False when there is none.
+    virtual bool Attach(DialogWindow& window) = 0;
     // Appends a page (already created as a child dialog); the first one is shown at once.
     // Position, or -1.
     virtual int AddPage(const std::string& title, uint32_t data, PageBase& page) = 0;
@@ -24,6 +27,7 @@ class PageHost;
 class PageHostPages : public MainPageHost {
 public:
     explicit PageHostPages(PageHost& host) : host_(host) {}
+    bool Attach(DialogWindow& window) override;
     int AddPage(const std::string& title, uint32_t data, PageBase& page) override;
     bool SelectPage(int position) override;
     int CurrentPosition() const override;

@@ -78,6 +78,11 @@ public:
     int current = -1;
     std::vector<int> selections;
 
+    bool attached = false;
+    bool Attach(DialogWindow&) override {
+        attached = true;
+        return true;
+    }
     int AddPage(const std::string& title, uint32_t data, PageBase& page) override {
         pages.push_back({title, data, &page});
         if (pages.size() == 1) current = 0;

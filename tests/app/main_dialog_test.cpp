@@ -9,7 +9,7 @@
 #include "adapter/q_adapter_info.h"
 #include "app/fake_main_window.h"
 #include "app/fake_service_control.h"
-#include "app/fake_text_source.h"
+#include "app/simple_ini.h"
 #include "app/language_texts.h"
 #include "app/main_dialog.h"
 #include "controls/system_tray.h"
@@ -34,7 +34,7 @@ struct MainWindow : ::testing::Test {
     FakeDesktop desktop;
     SimAdapterLibrary sim{ParseScenario(scenario(true))};
     AdapterContext context{sim, desktop};
-    FakeTextSource ini;
+    SimpleIni ini;
     LanguageTexts texts{ini};
     FakeTrayShell trayShell;
     CSystemTray tray{trayShell, nullptr};

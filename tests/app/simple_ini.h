@@ -1,5 +1,5 @@
 #pragma once
-// Config.INI double: sections of keys, matched without regard to case as the profile
+// Config.INI double (set key by key): sections of keys, matched without regard to case as the profile
 // file reader does; the file path must match too, so a wrong path reads nothing.
 #include <algorithm>
 #include <cctype>
@@ -8,7 +8,7 @@
 
 #include "app/text_source.h"
 
-class FakeTextSource : public TextSource {
+class SimpleIni : public TextSource {
 public:
     std::string path;
     std::map<std::string, std::map<std::string, std::string>> sections;   // lower-case names

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "app/fake_service_control.h"
-#include "app/fake_text_source.h"
+#include "app/simple_ini.h"
 #include "app/language_texts.h"
 #include "app/lumora_app.h"
 #include "app/startup_platform.h"
@@ -77,7 +77,7 @@ private:
 struct Startup : ::testing::Test {
     Log log;
     LoggingStore store{log};
-    FakeTextSource ini;
+    SimpleIni ini;
     LanguageTexts texts{ini};
     FakeDesktop desktop;
     FakeServiceControl scm;

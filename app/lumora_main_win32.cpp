@@ -1,0 +1,68 @@
+// Lumora.exe: puts the program's pieces together and runs start-up. Everything with a
+// decision in it lives in the portable core; this file only builds and wires objects.
+#include <windows.h>
+
+#include "adapter/adapter_context.h"
+#include "adapter/adapter_library_win32.h"
+#include "app/language_texts.h"
+#include "app/lumora_app.h"
+#include "app/main_dialog.h"
+#include "app/main_page_host.h"
+#include "app/main_pages.h"
+#include "app/main_window_shell_win32.h"
+#include "app/service_control_win32.h"
+#include "app/startup_platform_win32.h"
+#include "app/text_source.h"
+#include "controls/page_host.h"
+#include "controls/system_tray.h"
+#include "controls/system_tray_win32.h"
+#include "platform/desktop_win32.h"
+#include "platform/dialog_host_win32.h"
+#include "profiles/registry_settings_store.h"
+
+namespace {
+
+struct Program {
+    Win32Desktop desktop;
+    RegistrySettingsStore settings;
+    IniFileTextSource iniFile;
+    LanguageTexts texts{iniFile};
+    ServiceControlWin32 services;
+};
+
+void runMainWindow(Program& program, HWND owner, uint32_t osVersionCode) {
+    Win32AdapterLibrary library;
+    AdapterContext adapters(library, program.desktop);
+
+    TrayShellWin32 trayShell;
+    CSystemTray trayIcon(trayShell, [&program](const std::string& key, const std::string& fallback) {
+        return program.texts.GetText(key, fallback);
+    });
+    trayShell.attach(&trayIcon);
+
+    MainPages pages;
+    PageHost pageHost;
+    PageHostPages hostPages(pageHost);
+    MainWindowShellWin32 shell;
+
+    MainDialog dialog(MainDialog::Parts{adapters, program.texts, trayIcon, program.services, shell,
+                                        hostPages, pages, osVersionCode});
+    shell.setDialog(&dialog);
+    trayShell.setMainDialog(&dialog);
+
+    DialogHost host(dialog);
+    host.runModal(owner);
+    // The pages go with the main window; the tray icon leaves when trayIcon does.
+    pageHost.DestroyPages();
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    Program program;
+    StartupPlatformWin32 platform(
+        [&program](HWND owner, uint32_t code) { runMainWindow(program, owner, code); });
+    LumoraApp app(program.settings, program.texts, program.desktop, program.services, platform);
+    app.InitInstance();
+    return 0;
+}
