@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <shlwapi.h>
 
 #include <algorithm>
 #include <iterator>
@@ -91,6 +92,28 @@ protected:
         }
         DeleteTree(std::string(kUninstall) + "NimbeoUSB");
         DeleteTree("SOFTWARE\\Vexa");
+        DeleteTree("Enum\\USB\\VID_1A2B&PID_0054");
+        DeleteTree("System\\CurrentControlSet\\Services\\Class\\Net\\0107");
+        SHDeleteKeyA(HKEY_CURRENT_USER, kWine98);
+    }
+    static constexpr char kWine98[] = "Software\\Wine\\AppDefaults\\Regsweep.exe";
+
+    static void addSmallInstallation() {
+        const std::string entry = std::string(kUninstall) + "NimbeoUSB";
+        SetString(entry, "DEL_HKR_0000", kHw);
+        AddInstance(kHw, "5&1A2B0054&0&1", 101);
+    }
+    static std::string allStaticTexts(HWND window) {
+        std::string texts;
+        for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+            char className[32] = {};
+            GetClassNameA(child, className, sizeof className);
+            if (lstrcmpiA(className, "Static") != 0) continue;
+            char text[512] = {};
+            GetWindowTextA(child, text, sizeof text);
+            texts += text;
+        }
+        return texts;
     }
 };
 
@@ -148,4 +171,103 @@ TEST_F(ProgramTest, UninstallEntryRemovesExactlyTheDriversKeysAndNothingElse) {
     EXPECT_TRUE(KeyExists(kCcs + kHwOther + "\\5&FFFF&0&1"));
     EXPECT_TRUE(KeyExists("SYSTEM\\CurrentControlSet\\Enum\\USB"));
     EXPECT_TRUE(ValueExists(entry, "DEL_HKR_0000"));  // the entry is the uninstaller's to remove
+}
+
+TEST_F(ProgramTest, WithoutANameTheUsageBoxShowsAndNothingIsDeleted) {
+    addSmallInstallation();
+    const std::set<std::string> before = Snapshot();
+    for (const char* arguments : {"", "/debug"}) {
+        PROCESS_INFORMATION process{};
+        ASSERT_TRUE(StartRegsweep(arguments, &process));
+        HWND box = WaitForWindow(process.dwProcessId, "Usage...", kWaitMs);
+        ASSERT_NE(box, nullptr) << arguments;
+        EXPECT_NE(allStaticTexts(box).find("Regsweep UnInstallName/Registry /debug"), std::string::npos);
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+        EXPECT_EQ(WaitForSingleObject(process.hProcess, kWaitMs), WAIT_OBJECT_0);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+    EXPECT_EQ(Snapshot(), before);
+}
+
+TEST_F(ProgramTest, InDebugModeTheLogShowsNewestFirstAndTheWindowStaysUntilOk) {
+    addSmallInstallation();
+    PROCESS_INFORMATION process{};
+    ASSERT_TRUE(StartRegsweep("/debug NimbeoUSB", &process));
+    HWND window = WaitForWindow(process.dwProcessId, "Regsweep", kWaitMs);
+    ASSERT_NE(window, nullptr);
+    const std::string lastStep = "Del Hardware Key SYSTEM\\CurrentControlSet\\" + kHw + "\n";
+    std::string log;
+    for (int i = 0; i < 600 && log.rfind(lastStep, 0) != 0; ++i) {
+        Sleep(50);
+        log = ControlText(window, 1000);
+    }
+    EXPECT_EQ(log.rfind(lastStep, 0), 0u) << log;
+    EXPECT_NE(log.find("\nDel Hardware instance 5&1A2B0054&0&1\n"), std::string::npos);
+    EXPECT_NE(log.find("\nChange permission1\n"), std::string::npos);
+    EXPECT_NE(log.find("\nGet OS Version\n"), std::string::npos);
+    EXPECT_LT(log.find("Del Software key"), log.find("Open Software Key"));
+    EXPECT_FALSE(KeyExists(kCcs + kHw));
+
+    // The work is done and the window is still there, with OK showing and Cancel not.
+    EXPECT_EQ(WaitForSingleObject(process.hProcess, 300), static_cast<DWORD>(WAIT_TIMEOUT));
+    EXPECT_TRUE(IsWindowVisible(window));
+    EXPECT_TRUE(IsWindowVisible(GetDlgItem(window, IDOK)));
+    EXPECT_FALSE(IsWindowVisible(GetDlgItem(window, IDCANCEL)));
+    PostMessageA(window, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(WaitForSingleObject(process.hProcess, kWaitMs), WAIT_OBJECT_0);
+    DWORD exitCode = 1;
+    GetExitCodeProcess(process.hProcess, &exitCode);
+    EXPECT_EQ(exitCode, 0u);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+}
+
+TEST_F(ProgramTest, ARegistryPathIsDeletedButTopLevelKeysAreRefused) {
+    SetString("SOFTWARE\\Vexa\\Leftover\\Profiles\\Home", "SSID", "home");
+    SetString("SOFTWARE\\Vexa\\Keep", "x", "1");
+
+    for (const char* topLevel : {"SOFTWARE", "SOFTWARE\\", "Software"}) {
+        const RunResult refused = RunRegsweep(topLevel, kWaitMs);
+        ASSERT_TRUE(refused.finished) << topLevel;
+        EXPECT_FALSE(refused.sawVisibleWindow) << topLevel;
+        EXPECT_TRUE(KeyExists("SOFTWARE\\Vexa\\Leftover\\Profiles\\Home")) << topLevel;
+    }
+
+    const RunResult run = RunRegsweep("SOFTWARE\\Vexa\\Leftover", kWaitMs);
+    ASSERT_TRUE(run.finished);
+    EXPECT_EQ(run.exitCode, 0u);
+    EXPECT_FALSE(run.sawVisibleWindow);
+    EXPECT_FALSE(KeyExists("SOFTWARE\\Vexa\\Leftover"));
+    EXPECT_TRUE(ValueExists("SOFTWARE\\Vexa\\Keep", "x"));
+}
+
+TEST_F(ProgramTest, OnA9xSystemTheServicesClassBranchIsUsedAndNetworkKeysStay) {
+    // Wine reports a 9x version record to Regsweep.exe alone.
+    HKEY appDefaults = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kWine98, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &appDefaults,
+                              nullptr),
+              ERROR_SUCCESS);
+    RegSetValueExA(appDefaults, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>("win98"), 6);
+    RegCloseKey(appDefaults);
+
+    const std::string classKey = "System\\CurrentControlSet\\Services\\Class\\Net\\0107";
+    SetString(std::string(kUninstall) + "NimbeoUSB", "DEL_HKR_0000", kHw);
+    SetString(kHw + "\\0001", "Driver", "Net\\0107");  // 9x: relative to the machine root
+    SetString(classKey, "NetCfgInstanceId", Guid(107));
+    SetString(classKey, "DriverDesc", Description(107));
+    SetString(kNetwork + Guid(107) + "\\Connection", "Name", "stays");
+    SetString(kDescriptions, Description(107), "1");
+    // What an NT run would clean instead.
+    AddInstance(kHw, "0001", 101);
+
+    const RunResult run = RunRegsweep("NimbeoUSB", kWaitMs);
+    ASSERT_TRUE(run.finished);
+    EXPECT_FALSE(KeyExists(kHw));
+    EXPECT_FALSE(KeyExists(classKey));
+    EXPECT_TRUE(KeyExists(kNetwork + Guid(107) + "\\Connection"));
+    EXPECT_TRUE(ValueExists(kDescriptions, Description(107)));
+    EXPECT_TRUE(KeyExists(kCcs + kHw + "\\0001"));
+    EXPECT_TRUE(KeyExists(ClassKey(101)));
+    EXPECT_TRUE(KeyExists(kNetwork + Guid(101)));
 }
