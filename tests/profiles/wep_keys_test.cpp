@@ -113,6 +113,13 @@ TEST_F(KeyFieldsTest, ALowerLimitDoesNotShortenTheText) {
     EXPECT_EQ(ui.selectedText(e), "0123456789ABCDEF");  // valid text stays wholly selected
 }
 
+TEST_F(KeyFieldsTest, FocusSelectsAllAndTypingReplacesIt) {
+    ui.type(WepKeyId::edit(1), "0123456789");
+    ui.focus(9999);
+    ui.type(WepKeyId::edit(1), "A");
+    EXPECT_EQ(text(1), "A");
+}
+
 TEST_F(KeyFieldsTest, AsciiFieldTakesAnyCharacterUpToItsSize) {
     ui.selectByUser(WepKeyId::Format, 1);
     ui.setSelectionIndex(WepKeyId::sizeList(1), 1);
@@ -134,7 +141,9 @@ TEST_F(KeyFieldsTest, EditingRevealsAMaskedFieldAndMaskingHidesAllFour) {
 }
 
 TEST_F(KeyFieldsTest, UnknownSizeSetsNoLimitButStillChecksDigits) {
-    ui.setSelectionIndex(WepKeyId::sizeList(4), 7);  // fails and clears the selection
+    EXPECT_FALSE(ui.setSelectionIndex(WepKeyId::sizeList(4), 7));  // fails, keeps 64 bits
+    EXPECT_EQ(ui.selection(WepKeyId::sizeList(4)), 0);
+    ui.setSelectionIndex(WepKeyId::sizeList(4), -1);  // no size chosen
     EXPECT_EQ(ui.selection(WepKeyId::sizeList(4)), -1);
     ui.type(WepKeyId::edit(4), "0123456789ABCDEF0123456789ABCDEFq");
     EXPECT_EQ(text(4), "0123456789ABCDEF0123456789ABCDEF");

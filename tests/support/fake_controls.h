@@ -9,8 +9,9 @@
 //   as it does in the real program. A text limit stops typing, pasting and
 //   replaceSelection from adding more, but never shortens the text already there;
 //   setText ignores it. limitText(id, 0) gives the edit's own maximum.
-// - Combo boxes: setSelectionIndex beyond the items fails and clears the selection;
-//   list boxes fail and keep theirs. getText of a drop-down list is the selected item.
+// - Combo and list boxes: setSelectionIndex beyond the items fails and keeps the
+//   selection, as the controls under Wine do (checked by a Wine test); -1 clears it and
+//   also answers false. getText of a drop-down list is the selected item.
 // - Radio buttons: setChecked touches only the one button; a user click (click())
 //   checks it and clears the others of its group.
 // - User actions (type, paste, focus, selectByUser, click) fire the notifications the
@@ -251,10 +252,11 @@ public:
     bool setSelectionIndex(int id, int index) override {
         Control* c = find(id);
         if (!c || !isList(*c)) return false;
-        if (index < 0 || index >= static_cast<int>(c->items.size())) {
-            if (c->kind != Kind::ListBox) c->selection = -1;
+        if (index == -1) {
+            c->selection = -1;
             return false;
         }
+        if (index < 0 || index >= static_cast<int>(c->items.size())) return false;
         c->selection = index;
         if (c->kind == Kind::ComboBoxEdit) c->text = c->items[index];
         return true;
