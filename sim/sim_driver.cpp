@@ -112,6 +112,11 @@ void SimDriver::Advance(const std::string& deviceName, uint32_t now) {
     if (!cfg) return;
     SimAdapterState& st = states_[deviceName];
 
+    if (cfg->wireless()) Associate(*cfg, st, now);
+    Traffic(*cfg, st, now);
+}
+
+void SimDriver::Traffic(const SimAdapterConfig& cfg, SimAdapterState& st, uint32_t now) {
     // Traffic flows while the link is up (always, on a wired card), in 100 ms steps.
     if (!st.trafficClockSet) {
         st.trafficClockSet = true;
@@ -120,7 +125,7 @@ void SimDriver::Advance(const std::string& deviceName, uint32_t now) {
     const uint32_t steps = (now - st.lastTrafficTick) / 100;
     if (steps > 0) {
         st.lastTrafficTick += steps * 100;
-        if (st.associated || !cfg->wireless()) {
+        if (st.associated || !cfg.wireless()) {
             const uint32_t sent = steps * 2 + prng_.Next() % (steps + 1);
             const uint32_t received = steps * 3 + prng_.Next() % (steps + 1);
             st.xmitOk += sent;
@@ -129,8 +134,9 @@ void SimDriver::Advance(const std::string& deviceName, uint32_t now) {
             st.rxBytes += received * (300 + prng_.Next() % 1200);
         }
     }
-    if (!cfg->wireless()) return;
+}
 
+void SimDriver::Associate(const SimAdapterConfig& cfg, SimAdapterState& st, uint32_t now) {
     if (st.associated && !LinkStillFits(st)) Drop(st);
     if (st.associated || !st.ssidRequested || st.requestedSsid.empty()) return;
 
@@ -147,9 +153,13 @@ void SimDriver::Advance(const std::string& deviceName, uint32_t now) {
     }
     if (now - st.matchSince < scenario_.associationDelayMs) return;
 
+    // The link came up when the delay ran out, which may be before this request: traffic
+    // counts from then.
     st.associated = true;
     st.matchPending = false;
-    st.lastTrafficTick = now;
+    const uint32_t linkUp = st.matchSince + scenario_.associationDelayMs;
+    if (!st.trafficClockSet || static_cast<int32_t>(linkUp - st.lastTrafficTick) > 0) st.lastTrafficTick = linkUp;
+    st.trafficClockSet = true;
     if (network) {
         st.ownIbss = false;
         st.linkSsid = network->ssid;
@@ -164,7 +174,7 @@ void SimDriver::Advance(const std::string& deviceName, uint32_t now) {
         uint32_t h = 2166136261u;
         for (char c : st.requestedSsid) h = (h ^ static_cast<uint8_t>(c)) * 16777619u;
         st.linkBssid[0] = 0x02;
-        st.linkBssid[1] = cfg->mac[5];
+        st.linkBssid[1] = cfg.mac[5];
         for (int i = 2; i < 6; ++i) st.linkBssid[i] = static_cast<uint8_t>(h >> (8 * (i - 2)));
         st.linkFrequencyKHz = st.adhocFrequencyKHz;
         st.linkRssi = -40;

@@ -74,6 +74,8 @@ private:
                  uint32_t length, uint32_t& read, uint32_t& needed);
     uint32_t Private(const SimAdapterConfig& cfg, SimAdapterState& st, uint8_t* buffer, uint32_t length,
                      uint32_t& written, uint32_t& needed);
+    void Associate(const SimAdapterConfig& cfg, SimAdapterState& st, uint32_t now);
+    void Traffic(const SimAdapterConfig& cfg, SimAdapterState& st, uint32_t now);
     const SimNetwork* FindFittingNetwork(const SimAdapterState& st) const;
     bool LinkStillFits(const SimAdapterState& st) const;
     std::vector<uint8_t> BuildBssidList(SimAdapterState& st);

@@ -1,0 +1,120 @@
+// The private command channel: packet layout, event handling and reply checks.
+#include "adapter_fixture.h"
+#include "scripted_library.h"
+
+namespace {
+
+uint32_t Le32At(const std::vector<uint8_t>& b, size_t offset) {
+    return static_cast<uint32_t>(b[offset]) | (static_cast<uint32_t>(b[offset + 1]) << 8) |
+           (static_cast<uint32_t>(b[offset + 2]) << 16) | (static_cast<uint32_t>(b[offset + 3]) << 24);
+}
+
+class PrivateTest : public AdapterTest {
+protected:
+    ScriptedLibrary lib{sim};
+    AdapterContext ctx{lib, desktop};
+    QAdapterList list{ctx};
+    QAdapterInfo& product() { return *list.FindByDeviceName(ProductName()); }
+    PrivateCommandRecord record{};
+
+    void SetUp() override {
+        uint32_t v = 0;
+        ASSERT_TRUE(product().QueryInformation(OID_GEN_RCV_OK, &v, 4, nullptr));  // opens it
+        lib.seen.clear();
+    }
+    bool Send(uint32_t command) {
+        record[0] = command;
+        record[1] = 4;
+        return product().SendPrivateCommand(record);
+    }
+};
+
+TEST_F(PrivateTest, PacketForTheVersionCommand) {
+    record.fill(0);
+    ASSERT_TRUE(Send(16));
+    ASSERT_EQ(lib.seen.size(), 1u);
+    const auto& sent = lib.seen[0];
+    EXPECT_EQ(sent.type, 0u);
+    EXPECT_EQ(sent.oid, 0xFFA0C90Au);
+    ASSERT_EQ(sent.length, 15392u);
+    ASSERT_EQ(sent.bytes.size(), 15392u);
+    const std::vector<uint8_t>& p = sent.bytes;
+    EXPECT_EQ(std::string(p.begin(), p.begin() + 4), "YA6I");
+    EXPECT_EQ(p[4], 0x10);
+    EXPECT_EQ(p[5], 0x3C);
+    EXPECT_EQ(p[6], 0);
+    EXPECT_EQ(p[7], 0);
+    EXPECT_EQ(Le32At(p, 8), 0x55AA55EEu);
+    EXPECT_EQ(Le32At(p, 12), 16u);
+    EXPECT_EQ(Le32At(p, 16), 4u);
+    EXPECT_EQ(Le32At(p, 15388), 0xAA55AA11u);
+    // The reply stands in the record.
+    EXPECT_EQ(record[1], 2u);
+    EXPECT_EQ(record[4], 1u);
+    EXPECT_EQ(record[5], 0u);
+    EXPECT_EQ(record[6], 3u);
+    EXPECT_EQ(record[7], 12u);
+}
+
+TEST_F(PrivateTest, TheWholeCommandRecordTravelsInThePayload) {
+    for (uint32_t i = 0; i < kPrivateCommandWords; ++i) record[i] = 0x01000000u + i;
+    ASSERT_TRUE(Send(2193));
+    const std::vector<uint8_t>& p = lib.seen[0].bytes;
+    EXPECT_EQ(Le32At(p, 12 + 4 * 2), 0x01000002u);
+    EXPECT_EQ(Le32At(p, 12 + 4 * 3843), 0x01000000u + 3843u);
+    EXPECT_EQ(record[2], 0x10u);  // region code replaced word 2
+}
+
+TEST_F(PrivateTest, EachCommandCreatesAndClosesTheNamedChannelEvent) {
+    const int before = sim.EventsCreated();
+    ASSERT_TRUE(Send(353));
+    ASSERT_TRUE(Send(880));
+    EXPECT_EQ(sim.EventsCreated(), before + 2);
+    EXPECT_EQ(sim.EventsOpen(), 1);  // only the adapter's own request event is left
+    const auto& names = sim.EventNames();
+    EXPECT_EQ(names[names.size() - 1], "OiderComOverlappedEvent");
+    EXPECT_EQ(names[names.size() - 2], "OiderComOverlappedEvent");
+}
+
+TEST_F(PrivateTest, AnUnknownCommandIsAnsweredWithStatusThreeAndFails) {
+    EXPECT_FALSE(Send(999));
+    EXPECT_EQ(record[1], 3u);  // the reply is there all the same
+    EXPECT_EQ(sim.EventsOpen(), 1);
+}
+
+TEST_F(PrivateTest, ADriverThatRejectsTheRequestLeavesTheRecordAlone) {
+    lib.answer = [](NdisRequest& r, uint32_t& status) {
+        std::memset(r.buffer, 0x5A, r.bufferLength);  // scribbles, then fails
+        status = NDIS_STATUS_FAILURE;
+        return true;
+    };
+    record.fill(7);
+    EXPECT_FALSE(Send(353));
+    EXPECT_EQ(record[0], 353u);
+    EXPECT_EQ(record[1], 4u);
+    EXPECT_EQ(record[2], 7u);
+    EXPECT_EQ(sim.EventsOpen(), 1);
+}
+
+TEST_F(PrivateTest, NothingIsSentWithoutTheEventOrAnOpenAdapter) {
+    sim.FailNextEvents(1);
+    EXPECT_FALSE(Send(353));
+    EXPECT_TRUE(lib.seen.empty());
+
+    QAdapterInfo closed(ctx);
+    closed.CopyFrom(product());
+    record[0] = 353;
+    record[1] = 4;
+    EXPECT_FALSE(closed.SendPrivateCommand(record));
+    EXPECT_TRUE(lib.seen.empty());
+}
+
+TEST_F(PrivateTest, AReplyWithAnotherStatusWordFails) {
+    SimScenario s = DefaultScenario();
+    s.adapters[1].privateStatus = 5;
+    sim.SetScenario(s);
+    EXPECT_FALSE(Send(2193));
+    EXPECT_EQ(record[1], 5u);
+}
+
+}  // namespace
