@@ -214,6 +214,9 @@ TEST_F(ProgramTest, InDebugModeTheLogShowsNewestFirstAndTheWindowStaysUntilOk) {
     EXPECT_TRUE(IsWindowVisible(window));
     EXPECT_TRUE(IsWindowVisible(GetDlgItem(window, IDOK)));
     EXPECT_FALSE(IsWindowVisible(GetDlgItem(window, IDCANCEL)));
+    // Instance names carry ampersands; the log field must show them, not underline.
+    EXPECT_NE(GetWindowLongA(GetDlgItem(window, 1000), GWL_STYLE) & SS_NOPREFIX, 0);
+    EXPECT_NE(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_APPWINDOW, 0);
     PostMessageA(window, WM_COMMAND, IDOK, 0);
     EXPECT_EQ(WaitForSingleObject(process.hProcess, kWaitMs), WAIT_OBJECT_0);
     DWORD exitCode = 1;
