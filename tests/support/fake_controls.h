@@ -34,7 +34,7 @@ public:
     enum class Event { Change, SetFocus, KillFocus, SelChange, Clicked };
     using Handler = std::function<void()>;
 
-    static constexpr int kDefaultEditLimit = 32767;    // a new edit's limit
+    static constexpr int kDefaultEditLimit = 30000;    // a new edit's limit under Wine
     static constexpr int kMaximumEditLimit = 0x7FFFFFFE;  // limitText(id, 0)
     static constexpr int kMaxReentry = 200;
 

@@ -7,6 +7,7 @@
 
 #include "platform/controls_win32.h"
 #include "profiles/wep_key_fields.h"
+#include "support/fake_controls.h"
 #include "support/fake_desktop.h"
 
 namespace {
@@ -147,6 +148,13 @@ TEST(WepKeyFieldsWin32, ComboSelectionBeyondTheItemsFailsAndKeepsIt) {
     EXPECT_EQ(w.controls.selection(WepKeyId::sizeList(1)), 0);
     EXPECT_FALSE(w.controls.setSelectionIndex(WepKeyId::sizeList(1), -1));
     EXPECT_EQ(w.controls.selection(WepKeyId::sizeList(1)), -1);
+}
+
+TEST(WepKeyFieldsWin32, EditLimitsMatchTheControlDouble) {
+    KeyWindow w;
+    EXPECT_EQ(w.controls.textLimit(9999), FakeControls::kDefaultEditLimit);
+    w.controls.limitText(9999, 0);
+    EXPECT_EQ(w.controls.textLimit(9999), FakeControls::kMaximumEditLimit);
 }
 
 TEST(WepKeyFieldsWin32, FocusSelectsAllAndTypingReplacesIt) {
