@@ -44,7 +44,8 @@ ReadStatus Win32Registry::readString(KeyHandle key, const std::string& valueName
     if (status != ERROR_SUCCESS || !isString) return ReadStatus::Missing;
     if (size > bufferSize) size = static_cast<DWORD>(bufferSize);
     std::string text(buffer.data(), size);
-    text.resize(text.find('\0') == std::string::npos ? text.size() : text.find('\0'));
+    const std::size_t end = text.find('\0');
+    if (end != std::string::npos) text.resize(end);
     if (!FitsBuffer(text, bufferSize)) return ReadStatus::TooLong;
     *value = text;
     return ReadStatus::Ok;

@@ -1,9 +1,7 @@
-// Command line and path rules: what reaches the cleaner as a name, and which paths
-// it refuses to build or delete.
+// The command line: which argument becomes the name, and when debug mode is on.
 #include <gtest/gtest.h>
 
 #include "regsweep/command_line.h"
-#include "regsweep/registry_paths.h"
 
 using regsweep::CommandLine;
 using regsweep::ParseCommandLine;
@@ -41,27 +39,4 @@ TEST(CommandLine, LastNameWinsAndFlagsNeverBecomeTheName) {
     EXPECT_EQ(ParseCommandLine({}).name, "");
     // An empty argument is a name, an empty one.
     EXPECT_EQ(ParseCommandLine({"Entry", ""}).name, "");
-}
-
-TEST(RegistryPaths, HardwareValueNamesAreZeroPaddedToFourDigits) {
-    EXPECT_EQ(regsweep::HardwareValueName(0), "DEL_HKR_0000");
-    EXPECT_EQ(regsweep::HardwareValueName(7), "DEL_HKR_0007");
-    EXPECT_EQ(regsweep::HardwareValueName(99), "DEL_HKR_0099");
-}
-
-TEST(RegistryPaths, BufferFitCountsTheTerminator) {
-    EXPECT_TRUE(regsweep::FitsBuffer(std::string(299, 'a'), 300));
-    EXPECT_FALSE(regsweep::FitsBuffer(std::string(300, 'a'), 300));
-}
-
-TEST(RegistryPaths, OnlyPathsBelowATopLevelKeyCountAsBelowTopLevel) {
-    for (const char* top : {"", "\\", "SOFTWARE", "SYSTEM\\", "\\SYSTEM", "\\\\SOFTWARE\\\\"}) {
-        EXPECT_FALSE(regsweep::IsBelowTopLevel(top)) << top;
-    }
-    EXPECT_TRUE(regsweep::IsBelowTopLevel("SOFTWARE\\Vexa"));
-    EXPECT_TRUE(regsweep::IsBelowTopLevel("SYSTEM\\CurrentControlSet\\Enum\\USB\\VID_1"));
-
-    EXPECT_FALSE(regsweep::NamesSubkey(""));
-    EXPECT_FALSE(regsweep::NamesSubkey("\\\\"));
-    EXPECT_TRUE(regsweep::NamesSubkey("0007"));
 }

@@ -5,16 +5,6 @@
 
 #include "regsweep/sweep_log.h"
 
-namespace {
-
-std::string Lines(std::initializer_list<std::string> lines) {
-    std::string out;
-    for (const std::string& line : lines) out += line + "\n";
-    return out;
-}
-
-}  // namespace
-
 TEST(SweepLog, NewestLineFirstAndEmptySlotsAsEmptyLines) {
     regsweep::SweepLog log;
     log.add("one");
@@ -46,12 +36,4 @@ TEST(SweepLog, KeepsNewestFirstAcrossManyWraps) {
     std::string expected;
     for (int i = 47; i >= 28; --i) expected += std::to_string(i) + "\n";
     EXPECT_EQ(log.text(), expected);
-}
-
-TEST(SweepLog, ClearStartsAgainFromEmpty) {
-    regsweep::SweepLog log;
-    for (int i = 0; i < 25; ++i) log.add("old");
-    log.clear();
-    EXPECT_EQ(log.count(), 0u);
-    EXPECT_EQ(log.add("new"), Lines({"new"}) + std::string(19, '\n'));
 }
