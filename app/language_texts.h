@@ -7,6 +7,11 @@
 // chooseStartupLanguage(); the main window, adapter selection, site survey and tray
 // read texts with GetText(). Each lookup reads the file anew, so an edited file takes
 // effect at the next lookup.
+//
+//   IniFileTextSource ini;            // FakeTextSource in host tests
+//   LanguageTexts texts(ini);
+//   texts.Open(programDir + "Config.INI", kLanguagesSection);
+//   chooseStartupLanguage(texts, settings.readValue("Settings", "Language", kDefaultLanguage));
 
 #include <string>
 #include <vector>

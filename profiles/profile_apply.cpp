@@ -16,15 +16,13 @@ const char* const kDriverAccessErrorTitle = "Error";
 
 namespace {
 
-int toNumber(const std::string& text) { return profileNumber(text); }
-
-bool setValue(ApplyContext& c, uint32_t oid, uint32_t value) {
+bool setValue(const ApplyContext& c, uint32_t oid, uint32_t value) {
     if (!c.adapter) return false;
     uint32_t needed = 0;
     return c.adapter->SetInformation(oid, &value, sizeof value, &needed);
 }
 
-void setSsid(ApplyContext& c, const std::string& profile) {
+void setSsid(const ApplyContext& c, const std::string& profile) {
     if (!c.adapter) return;
     const std::string text = c.store.readValue(profile, ProfileValue::SSID, "");
     NDIS_802_11_SSID record{};
@@ -36,18 +34,18 @@ void setSsid(ApplyContext& c, const std::string& profile) {
     c.adapter->SetInformation(OID_802_11_SSID, &record, sizeof record, &needed);
 }
 
-void setAdHocChannel(ApplyContext& c, const std::string& channel) {
+void setAdHocChannel(const ApplyContext& c, const std::string& channel) {
     if (!c.adapter) return;
     NDIS_802_11_CONFIGURATION config{};
     uint32_t needed = 0;
     if (!c.adapter->QueryInformation(OID_802_11_CONFIGURATION, &config, sizeof config, &needed)) return;
     // A channel outside the plan keeps the frequency the driver reported.
-    const uint32_t frequency = ChannelToFrequency(toNumber(channel));
+    const uint32_t frequency = ChannelToFrequency(profileNumber(channel));
     if (frequency != 0) config.DSConfig = frequency;
     c.adapter->SetInformation(OID_802_11_CONFIGURATION, &config, sizeof config, &needed);
 }
 
-void setWepOff(ApplyContext& c, const std::string& profile) {
+void setWepOff(const ApplyContext& c, const std::string& profile) {
     setValue(c, OID_802_11_WEP_STATUS, Ndis802_11WEPDisabled);
     setSsid(c, profile);
 }
@@ -56,18 +54,18 @@ void setWepOff(ApplyContext& c, const std::string& profile) {
 
 uint32_t infrastructureModeFor(const std::string& operationMode) {
     // Only "1" is ad hoc; anything else, hand-edited texts included, is infrastructure.
-    return toNumber(operationMode) == 1 ? Ndis802_11IBSS : Ndis802_11Infrastructure;
+    return profileNumber(operationMode) == 1 ? Ndis802_11IBSS : Ndis802_11Infrastructure;
 }
 
 uint32_t authenticationModeFor(const std::string& authentication) {
-    const int mode = toNumber(authentication);
+    const int mode = profileNumber(authentication);
     if (mode == 0) return Ndis802_11AuthModeOpen;
     if (mode == 1) return Ndis802_11AuthModeShared;
     // "2" and anything the pages never store: let the driver choose.
     return Ndis802_11AuthModeAutoSwitch;
 }
 
-void applyProfile(ApplyContext& c, const std::string& profile) {
+void applyProfile(const ApplyContext& c, const std::string& profile) {
     ProfileStore& store = c.store;
     const uint32_t mode = infrastructureModeFor(store.readValue(profile, ProfileValue::OperationMode, ""));
     setValue(c, OID_802_11_INFRASTRUCTURE_MODE, mode);
@@ -87,7 +85,7 @@ void applyProfile(ApplyContext& c, const std::string& profile) {
     setWepOff(c, profile);
 }
 
-void applySecurity(ApplyContext& c, const std::string& profile) {
+void applySecurity(const ApplyContext& c, const std::string& profile) {
     ProfileStore& store = c.store;
     setValue(c, OID_802_11_DISASSOCIATE, 0);
     setValue(c, OID_802_11_INFRASTRUCTURE_MODE,
@@ -102,22 +100,22 @@ void applySecurity(ApplyContext& c, const std::string& profile) {
     setValue(c, OID_802_11_PRIVACY_FILTER, filterOff ? Ndis802_11PrivFilterAcceptAll : Ndis802_11PrivFilter8021xWEP);
 }
 
-void applyWepKeys(ApplyContext& c, const std::string& profile) {
+void applyWepKeys(const ApplyContext& c, const std::string& profile) {
     ProfileStore& store = c.store;
-    const int k = toNumber(store.readValue(profile, ProfileValue::KeyIndex, ""));
+    const int k = profileNumber(store.readValue(profile, ProfileValue::KeyIndex, ""));
     if (k >= 1 && k <= 4) {
         std::string key = store.readValue(profile, ProfileValue::keyText(k), "");
         if (store.readValue(profile, ProfileValue::KeyFormat, "") == ProfileText::Ascii) key = keyTextToHex(key);
-        const int size = toNumber(store.readValue(profile, ProfileValue::keyLength(k), ""));
+        const int size = profileNumber(store.readValue(profile, ProfileValue::keyLength(k), ""));
         if (size == kKeySize64 || size == kKeySize128) addDefaultKey(c, key, k, profile);
     }
     setValue(c, OID_802_11_WEP_STATUS, Ndis802_11WEPEnabled);
     setSsid(c, profile);
 }
 
-void addDefaultKey(ApplyContext& c, const std::string& text, int k, const std::string& profile) {
+void addDefaultKey(const ApplyContext& c, const std::string& text, int k, const std::string& profile) {
     if (!c.adapter || k < 1 || k > 4) return;
-    const int size = toNumber(c.store.readValue(profile, ProfileValue::keyLength(k), ""));
+    const int size = profileNumber(c.store.readValue(profile, ProfileValue::keyLength(k), ""));
     std::string key = text;
     if (size == kKeySize64) {
         if (key.empty()) key = kDefaultKey64;
@@ -135,7 +133,7 @@ void addDefaultKey(ApplyContext& c, const std::string& text, int k, const std::s
     if (c.keyWindow) maskKeyEdits(*c.keyWindow);
 }
 
-bool addWepKey(ApplyContext& c, int lengthCode, const std::string& hexText, int k) {
+bool addWepKey(const ApplyContext& c, int lengthCode, const std::string& hexText, int k) {
     if (!c.adapter || k < 1 || k > 4) return false;
     for (uint32_t i = 0; i < 4; ++i)
         if (!removeWepKey(c, i)) return false;
@@ -157,6 +155,6 @@ bool addWepKey(ApplyContext& c, int lengthCode, const std::string& hexText, int 
     return c.adapter->SetInformation(OID_802_11_ADD_WEP, record.data(), header.Length, &needed);
 }
 
-bool removeWepKey(ApplyContext& c, uint32_t index) {
+bool removeWepKey(const ApplyContext& c, uint32_t index) {
     return setValue(c, OID_802_11_REMOVE_WEP, index);
 }

@@ -6,7 +6,10 @@
 // pass an ApplyContext naming the store, the current adapter record (GetCurrentAdapter()
 // at the time of the call; null when there is none), the desktop for the error box, and
 // the window whose key edits are masked after a key was sent (null when none, as for the
-// link monitor and the site survey).
+// link monitor and the site survey):
+//
+//   applyProfile({store, GetCurrentAdapter(), desktop, &controls()}, name);
+//   store.copyToActiveSetting(name);
 //
 // With no current adapter record nothing is sent and no message shows, but the store
 // updates of the sequence (ActiveSetting's Channel) still happen.
@@ -35,22 +38,22 @@ extern const char* const kDriverAccessErrorTitle;
 
 // The whole profile: network type, ActiveSetting's Channel, ad-hoc channel,
 // disassociate, authentication, then WEP keys or WEP off, and the SSID.
-void applyProfile(ApplyContext& context, const std::string& profile);
+void applyProfile(const ApplyContext& context, const std::string& profile);
 // The security settings (the Security page passes "ActiveSetting"): disassociate,
 // network type, authentication, WEP keys or WEP off with the SSID, privacy filter.
-void applySecurity(ApplyContext& context, const std::string& profile);
+void applySecurity(const ApplyContext& context, const std::string& profile);
 // The WEP-on branch: the default key, WEP enabled, the SSID.
-void applyWepKeys(ApplyContext& context, const std::string& profile);
+void applyWepKeys(const ApplyContext& context, const std::string& profile);
 // Sends the default key `text` (hexadecimal digits; a default key when empty) of size
 // Key<k>Length of `profile`. Wrong lengths are dropped quietly; a driver failure shows
 // the driver-access error; success masks the context's key window.
-void addDefaultKey(ApplyContext& context, const std::string& text, int k, const std::string& profile);
+void addDefaultKey(const ApplyContext& context, const std::string& text, int k, const std::string& profile);
 // Removes all four keys, then adds key k (1 to 4) of size `lengthCode` (0 64-bit,
 // 1 128-bit) from the first 10 or 26 digits of `hexText`. True when every request
 // succeeded (and for a size code that is neither, after the removals).
-bool addWepKey(ApplyContext& context, int lengthCode, const std::string& hexText, int k);
+bool addWepKey(const ApplyContext& context, int lengthCode, const std::string& hexText, int k);
 // One REMOVE_WEP request for slot 0 to 3; its success.
-bool removeWepKey(ApplyContext& context, uint32_t index);
+bool removeWepKey(const ApplyContext& context, uint32_t index);
 
 // Request values from stored texts.
 uint32_t infrastructureModeFor(const std::string& operationMode);
