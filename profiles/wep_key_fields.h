@@ -12,15 +12,22 @@
 
 #include <string>
 
+#include "resources/resource_ids.h"
+
 class Controls;
 class Desktop;
 
+// The key controls carry the same ids on the profile editor and the Security page.
 namespace WepKeyId {
-constexpr int Radio1 = 1173, Radio2 = 1174, Radio3 = 1175, Radio4 = 1176;
-constexpr int Edit1 = 1177, Edit2 = 1178, Edit3 = 1179, Edit4 = 1180;
-constexpr int Size1 = 1182, Size2 = 1184, Size3 = 1185, Size4 = 1186;
-constexpr int Format = 1181;   // 0 "Hex", 1 "ASCII"
-constexpr int Remark = 1197;   // shown for "Hex"
+constexpr int Radio1 = IDC_EDITOR_DEFAULT_KEY1, Radio2 = IDC_EDITOR_DEFAULT_KEY2,
+              Radio3 = IDC_EDITOR_DEFAULT_KEY3, Radio4 = IDC_EDITOR_DEFAULT_KEY4;
+constexpr int Edit1 = IDC_EDITOR_KEY1, Edit2 = IDC_EDITOR_KEY2, Edit3 = IDC_EDITOR_KEY3, Edit4 = IDC_EDITOR_KEY4;
+constexpr int Size1 = IDC_EDITOR_KEY1_LENGTH, Size2 = IDC_EDITOR_KEY2_LENGTH, Size3 = IDC_EDITOR_KEY3_LENGTH,
+              Size4 = IDC_EDITOR_KEY4_LENGTH;
+constexpr int Format = IDC_EDITOR_KEY_FORMAT;  // 0 "Hex", 1 "ASCII"
+constexpr int Remark = IDC_EDITOR_HEX_REMARK;  // shown for "Hex"
+// Edits 1 to 4 and radio buttons 1 to 4 are numbered in a row.
+static_assert(Edit4 - Edit1 == 3 && Radio4 - Radio1 == 3, "key controls numbered in a row");
 
 // Controls of key n (1 to 4); 0 for any other n.
 int edit(int n);

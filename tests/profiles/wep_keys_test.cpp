@@ -46,6 +46,20 @@ TEST(WepKeyText, RequiredLengths) {
     EXPECT_EQ(requiredKeyLength(-1, false), 0);
 }
 
+TEST(WepKeyIds, KeyControlsOfBothWindows) {
+    const int expected[4][3] = {{1177, 1182, 1173}, {1178, 1184, 1174}, {1179, 1185, 1175}, {1180, 1186, 1176}};
+    for (int n = 1; n <= 4; ++n) {
+        EXPECT_EQ(WepKeyId::edit(n), expected[n - 1][0]) << n;
+        EXPECT_EQ(WepKeyId::sizeList(n), expected[n - 1][1]) << n;
+        EXPECT_EQ(WepKeyId::radio(n), expected[n - 1][2]) << n;
+        EXPECT_EQ(WepKeyId::keyOfEdit(expected[n - 1][0]), n);
+    }
+    EXPECT_EQ(WepKeyId::Format, 1181);
+    EXPECT_EQ(WepKeyId::Remark, 1197);
+    EXPECT_EQ(WepKeyId::edit(0), 0);
+    EXPECT_EQ(WepKeyId::keyOfEdit(1181), 0);
+}
+
 // A page with the four key fields, wired as the hosting windows wire them.
 class KeyFieldsTest : public ::testing::Test {
 protected:
