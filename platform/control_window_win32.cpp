@@ -54,6 +54,16 @@ LRESULT ControlWindowWin32::route(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         break;
+    case WM_PRINTCLIENT:
+        // Drawing into a DC someone else gives us (printing, snapshots): the same picture.
+        if (mode != CustomControl::PaintMode::None) {
+            Size size = clientSize();
+            PaintList list;
+            control_.paint(size.width, size.height, list);
+            replayPaintList(reinterpret_cast<HDC>(wParam), list, parentFont());
+            return 0;
+        }
+        break;
     case WM_ERASEBKGND:
         if (mode == CustomControl::PaintMode::OnErase) {
             Size size = clientSize();

@@ -42,6 +42,7 @@
 #define IDB_WIZARD_NEXT          268
 #define IDB_ABOUT_FRAME          297
 #define IDB_ABOUT_BANNER         306
+#define IDB_MAIN_BANNER          310  /* product banner across the main window's top */
 
 /* ---- bitmaps: header row (normal, hover; the pressed look is the normal one) ---- */
 #define IDB_HEADER_ABOUT         204
@@ -94,6 +95,37 @@
 #define IDC_WIZARD_NEXT          1212  /* wizard pages: Next */
 #define IDC_APPLY                1133
 #define IDC_CANCEL_IMAGE         1132
+#define IDC_ABOUT_BANNER         1300  /* About page pictures */
+#define IDC_ABOUT_TITLE          1301
+#define IDC_ABOUT_FRAME          1302
+#define IDC_MAIN_BANNER          1303  /* main window picture */
+
+/* profile editor (dialog 110) */
+#define IDC_EDITOR_PROFILE_NAME  1164
+#define IDC_EDITOR_SSID          1165
+#define IDC_EDITOR_BSS_TYPE      1190
+#define IDC_EDITOR_CHANNEL       1166
+#define IDC_EDITOR_TX_RATE       1168
+#define IDC_EDITOR_PREAMBLE      1169
+#define IDC_EDITOR_POWER_MODE    1170
+#define IDC_EDITOR_WEP           1171
+#define IDC_EDITOR_AUTH_MODE     1172
+#define IDC_EDITOR_DEFAULT_KEY1  1173
+#define IDC_EDITOR_DEFAULT_KEY2  1174
+#define IDC_EDITOR_DEFAULT_KEY3  1175
+#define IDC_EDITOR_DEFAULT_KEY4  1176
+#define IDC_EDITOR_KEY1          1177
+#define IDC_EDITOR_KEY2          1178
+#define IDC_EDITOR_KEY3          1179
+#define IDC_EDITOR_KEY4          1180
+#define IDC_EDITOR_KEY_FORMAT    1181
+#define IDC_EDITOR_KEY1_LENGTH   1182
+#define IDC_EDITOR_8021X         1183
+#define IDC_EDITOR_KEY2_LENGTH   1184
+#define IDC_EDITOR_KEY3_LENGTH   1185
+#define IDC_EDITOR_KEY4_LENGTH   1186
+#define IDC_EDITOR_OK            1189
+#define IDC_EDITOR_HEX_REMARK    1197
 
 /* ---- tray menu commands ---- */
 #define ID_TRAY_SHOW             32771
