@@ -1,0 +1,162 @@
+// Lumora.exe under Wine with the simulated adapter, end to end. One program run is
+// shared by the steps of the suite, which gtest runs in the order written: start-up,
+// a refused second instance, Show, page switching, unplugging, Exit.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <memory>
+#include <string>
+
+#include "lumora_process.h"
+
+using namespace lumora_e2e;
+
+namespace {
+
+const char kTitle[] = "Vexa Nimbeo(TM) Wireless USB Adapter Utility";
+constexpr int kPageHost = 1002;
+constexpr WPARAM kShow = 32771, kExit = 32773;
+constexpr DWORD kOnePoll = 2500;
+
+std::string Scenario(bool productPresent) {
+    std::string text =
+        "[Driver]\nAssociationDelay=200\n"
+        "[Adapter wired]\nDescription=Generic 10/100 Fast Ethernet PCI Adapter\n"
+        "DeviceName=\\DEVICE\\{2F0A9C31-7B64-4E18-A0D2-59C3E81B7A46}\nMedium=14\n"
+        "[Adapter product]\nDescription=Vexa Nimbeo 54 Mbps Pocket-Size Wireless USB Adapter\n"
+        "DeviceName=\\DEVICE\\{6B1D2E8A-3C47-4F20-9A51-0E7C5D3B8F14}\nMac=00:A0:C5:4E:21:7B\n";
+    // The simulator notices a changed file by its time stamp and size: keep the sizes apart.
+    text += productPresent ? "Present=1\n" : "Present=0\n; unplugged\n";
+    text += "[Network home]\nSsid=HomeNet\nChannel=6\n";
+    return text;
+}
+
+std::string TempPath(const char* name) {
+    char dir[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, dir);
+    return std::string(dir) + name;
+}
+
+class LumoraEndToEnd : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        scenarioPath = TempPath("lumora_e2e_scenario.ini");
+        WriteTextFile(scenarioPath, Scenario(true));
+        SetEnvironmentVariableA("LUMORA_SIM_SCENARIO", scenarioPath.c_str());
+        RemoveAllSettings();
+        first = std::make_unique<LumoraProcess>();
+        started = first->Start("Lumora.exe");
+        if (started)
+            WaitFor([] { return (mainWindow = FindProcessWindow(first->Id(), kTitle)) != nullptr; });
+    }
+    static void TearDownTestSuite() {
+        first.reset();   // ends the program if a step left it running
+        DeleteFileA(scenarioPath.c_str());
+    }
+    void SetUp() override {
+        ASSERT_TRUE(started) << "Lumora.exe could not be started";
+        ASSERT_NE(mainWindow, nullptr) << "the main window never appeared";
+    }
+
+    static int CurrentPage() {
+        HWND host = GetDlgItem(mainWindow, kPageHost);
+        return host ? int(SendMessageA(host, TCM_GETCURSEL, 0, 0)) : -2;
+    }
+    static bool Shown() { return IsWindowVisible(mainWindow) != FALSE; }
+    static void Command(WPARAM id) { PostMessageA(mainWindow, WM_COMMAND, id, 0); }
+
+    static std::string scenarioPath;
+    static std::unique_ptr<LumoraProcess> first;
+    static bool started;
+    static HWND mainWindow;
+};
+
+std::string LumoraEndToEnd::scenarioPath;
+std::unique_ptr<LumoraProcess> LumoraEndToEnd::first;
+bool LumoraEndToEnd::started = false;
+HWND LumoraEndToEnd::mainWindow = nullptr;
+
+TEST_F(LumoraEndToEnd, StartsHiddenWithTheReservedProfilesInTheRegistry) {
+    EXPECT_FALSE(Shown());
+    EXPECT_EQ(ReadSetting("FactoryDefault", "SSID"), "vexa");
+    EXPECT_EQ(ReadSetting("FactoryDefault", "Channel"), "10");
+    EXPECT_EQ(ReadSetting("FactoryDefault", "NextProfile"), "end");
+    EXPECT_EQ(ReadSetting("ActiveSetting", "ProfileName"), "FactoryDefault");
+    EXPECT_EQ(ReadSetting("ActiveSetting", "AutoSearch"), "0");
+    EXPECT_EQ(ReadSetting("ActiveSetting", "KeyFormat"), "1");
+    EXPECT_NE(ReadSetting("Settings", "ProfilePath"), "<missing>");
+}
+
+TEST_F(LumoraEndToEnd, SecondStartShowsTheMessageAndLeavesTheSettingsAlone) {
+    // A value start-up would rewrite: the second instance must not get that far.
+    WriteSetting("FactoryDefault", "SSID", "changed-by-test");
+    WriteSetting("ActiveSetting", "Channel", "");
+    std::string profilePath = ReadSetting("Settings", "ProfilePath");
+
+    LumoraProcess second;
+    ASSERT_TRUE(second.Start("Lumora.exe"));
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (box = FindDialogWithText(second.Id(), "Application is already running!")) != nullptr; }));
+    char title[64] = {};
+    GetWindowTextA(box, title, sizeof title);
+    EXPECT_STREQ(title, "Lumora");
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(second.WaitForExit());
+
+    EXPECT_EQ(ReadSetting("FactoryDefault", "SSID"), "changed-by-test");
+    EXPECT_EQ(ReadSetting("ActiveSetting", "Channel"), "");
+    EXPECT_EQ(ReadSetting("Settings", "ProfilePath"), profilePath);
+    EXPECT_TRUE(first->Running());
+    WriteSetting("FactoryDefault", "SSID", "vexa");
+    WriteSetting("ActiveSetting", "Channel", "10");
+}
+
+TEST_F(LumoraEndToEnd, ShowOpensLinkInfoOnceTheAdapterIsFound) {
+    // Wait for a poll to have picked the adapter: the tray then carries its icon.
+    Sleep(kOnePoll + 500);
+    Command(kShow);
+    ASSERT_TRUE(WaitFor(Shown));
+    // A freshly found adapter reads as connected until the link monitor says otherwise.
+    EXPECT_TRUE(WaitFor([] { return CurrentPage() == 0; }));
+}
+
+TEST_F(LumoraEndToEnd, EachHeaderButtonShowsItsPage) {
+    const struct {
+        WPARAM command;
+        int page;
+    } buttons[] = {{1207, 5}, {1148, 0}, {1142, 1}, {1143, 2}, {1149, 3}, {1146, 4}};
+    for (const auto& b : buttons) {
+        Command(b.command);
+        EXPECT_TRUE(WaitFor([&] { return CurrentPage() == b.page; })) << b.command;
+    }
+    Command(1207);
+    ASSERT_TRUE(WaitFor([] { return CurrentPage() == 5; }));
+    Command(1212);   // Next: the wizard's second page
+    EXPECT_TRUE(WaitFor([] { return CurrentPage() == 6; }));
+    EXPECT_TRUE(Shown());
+}
+
+TEST_F(LumoraEndToEnd, UnpluggingSendsTheWindowToTheTrayWithinOnePoll) {
+    if (!Shown()) {
+        Command(kShow);
+        ASSERT_TRUE(WaitFor(Shown));
+    }
+    ASSERT_TRUE(WriteTextFile(scenarioPath, Scenario(false)));
+    // One poll period, plus Wine's scheduling slack.
+    EXPECT_TRUE(WaitFor([] { return !Shown(); }, kOnePoll + 2500));
+
+    // Plugged in again, Show works as before.
+    ASSERT_TRUE(WriteTextFile(scenarioPath, Scenario(true)));
+    Sleep(kOnePoll + 500);
+    Command(kShow);
+    EXPECT_TRUE(WaitFor(Shown));
+}
+
+TEST_F(LumoraEndToEnd, ExitEndsTheProcess) {
+    Command(kExit);
+    EXPECT_TRUE(first->WaitForExit());
+}
+
+}  // namespace

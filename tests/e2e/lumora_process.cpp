@@ -1,0 +1,144 @@
+#include "lumora_process.h"
+
+#include <shlwapi.h>
+
+#include <vector>
+
+namespace lumora_e2e {
+
+namespace {
+
+const char kRoot[] = "Software\\Vexa\\Lumora";
+
+struct Search {
+    DWORD processId;
+    std::string title;
+    std::string text;
+    HWND found;
+};
+
+BOOL CALLBACK byTitle(HWND w, LPARAM p) {
+    auto* s = reinterpret_cast<Search*>(p);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    if (pid != s->processId) return TRUE;
+    char title[256] = {};
+    GetWindowTextA(w, title, sizeof title);
+    if (s->title == title) {
+        s->found = w;
+        return FALSE;
+    }
+    // A window put away in the tray lives under a hidden parent window.
+    if (HWND child = FindWindowExA(w, nullptr, nullptr, s->title.c_str())) {
+        s->found = child;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK childText(HWND w, LPARAM p) {
+    auto* s = reinterpret_cast<Search*>(p);
+    char text[512] = {};
+    GetWindowTextA(w, text, sizeof text);
+    if (s->text == text) {
+        s->found = w;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK dialogWithText(HWND w, LPARAM p) {
+    auto* s = reinterpret_cast<Search*>(p);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    if (pid != s->processId) return TRUE;
+    Search inner{pid, "", s->text, nullptr};
+    EnumChildWindows(w, childText, reinterpret_cast<LPARAM>(&inner));
+    if (inner.found) {
+        s->found = w;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+bool WaitFor(const std::function<bool()>& done, DWORD ms) {
+    DWORD start = GetTickCount();
+    for (;;) {
+        if (done()) return true;
+        if (GetTickCount() - start >= ms) return done();
+        Sleep(50);
+    }
+}
+
+LumoraProcess::~LumoraProcess() {
+    if (Running()) Kill();
+    if (info_.hProcess) CloseHandle(info_.hProcess);
+    if (info_.hThread) CloseHandle(info_.hThread);
+}
+
+bool LumoraProcess::Start(const std::string& exePath) {
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    std::vector<char> commandLine(exePath.begin(), exePath.end());
+    commandLine.push_back('\0');
+    return CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
+                          &info_) != FALSE;
+}
+
+bool LumoraProcess::Running() const {
+    return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+bool LumoraProcess::WaitForExit(DWORD ms) {
+    return info_.hProcess && WaitForSingleObject(info_.hProcess, ms) == WAIT_OBJECT_0;
+}
+
+void LumoraProcess::Kill() {
+    if (!info_.hProcess) return;
+    TerminateProcess(info_.hProcess, 1);
+    WaitForSingleObject(info_.hProcess, kWaitMs);
+}
+
+HWND FindProcessWindow(DWORD processId, const std::string& title) {
+    // Searched afresh each time: the window changes parents between tray and screen.
+    Search s{processId, title, "", nullptr};
+    EnumWindows(byTitle, reinterpret_cast<LPARAM>(&s));
+    return s.found;
+}
+
+HWND FindDialogWithText(DWORD processId, const std::string& text) {
+    Search s{processId, "", text, nullptr};
+    EnumWindows(dialogWithText, reinterpret_cast<LPARAM>(&s));
+    return s.found;
+}
+
+std::string ReadSetting(const std::string& section, const std::string& name, const std::string& fallback) {
+    std::string path = std::string(kRoot) + "\\" + section;
+    char value[1024] = {};
+    DWORD size = sizeof value - 1;
+    DWORD type = 0;
+    if (SHGetValueA(HKEY_CURRENT_USER, path.c_str(), name.c_str(), &type, value, &size) != ERROR_SUCCESS ||
+        type != REG_SZ)
+        return fallback;
+    return std::string(value);
+}
+
+void WriteSetting(const std::string& section, const std::string& name, const std::string& value) {
+    std::string path = std::string(kRoot) + "\\" + section;
+    SHSetValueA(HKEY_CURRENT_USER, path.c_str(), name.c_str(), REG_SZ, value.c_str(), DWORD(value.size() + 1));
+}
+
+void RemoveAllSettings() { SHDeleteKeyA(HKEY_CURRENT_USER, kRoot); }
+
+bool WriteTextFile(const std::string& path, const std::string& text) {
+    HANDLE f = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (f == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    bool ok = WriteFile(f, text.data(), DWORD(text.size()), &written, nullptr) && written == text.size();
+    CloseHandle(f);
+    return ok;
+}
+
+}  // namespace lumora_e2e

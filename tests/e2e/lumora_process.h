@@ -1,0 +1,48 @@
+#pragma once
+// Starting Lumora.exe under test and finding its windows. Every wait is bounded: a hung
+// program fails the test instead of hanging the run.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+namespace lumora_e2e {
+
+// A generous bound for things that normally take well under a second under Wine.
+constexpr DWORD kWaitMs = 20000;
+
+// Polls `done` every 50 ms until it returns true or `ms` have passed.
+bool WaitFor(const std::function<bool()>& done, DWORD ms = kWaitMs);
+
+class LumoraProcess {
+public:
+    LumoraProcess() = default;
+    ~LumoraProcess();   // ends the process if a test left it running
+    LumoraProcess(const LumoraProcess&) = delete;
+    LumoraProcess& operator=(const LumoraProcess&) = delete;
+
+    bool Start(const std::string& exePath);
+    bool Running() const;
+    // Waits for the process to end; false on time-out.
+    bool WaitForExit(DWORD ms = kWaitMs);
+    DWORD Id() const { return info_.dwProcessId; }
+    void Kill();
+
+private:
+    PROCESS_INFORMATION info_{};
+};
+
+// The process's top-level window whose title is `title` (hidden ones too), or null.
+HWND FindProcessWindow(DWORD processId, const std::string& title);
+// A top-level dialog of the process that has a child whose text is `text`, or null.
+HWND FindDialogWithText(DWORD processId, const std::string& text);
+
+// Registry helpers below HKEY_CURRENT_USER\Software\Vexa\Lumora.
+std::string ReadSetting(const std::string& section, const std::string& name,
+                        const std::string& fallback = "<missing>");
+void WriteSetting(const std::string& section, const std::string& name, const std::string& value);
+void RemoveAllSettings();
+
+bool WriteTextFile(const std::string& path, const std::string& text);
+
+}  // namespace lumora_e2e

@@ -1,0 +1,115 @@
+// lumora_remote.exe: drives a running Lumora from outside, for scripts/run. It talks to
+// the program only as the desktop would: through the tray icon's callback messages and
+// window commands. Every wait is bounded.
+//
+//   lumora_remote wait             wait for the main window (hidden or not)
+//   lumora_remote tray-show        double-click the tray icon (its default command)
+//   lumora_remote tray-menu        right-click the tray icon (opens the menu)
+//   lumora_remote close-menu       press Escape on the open menu
+//   lumora_remote command <id>     send the main window a command (header buttons etc.)
+//   lumora_remote rect             print the main window's rectangle as WxH+X+Y
+//   lumora_remote state            print "visible page" (page = tab index, -1 none)
+//   lumora_remote wait-hidden <ms> wait until the main window is hidden
+//   lumora_remote wait-shown <ms>  wait until the main window is shown
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+const char kTitle[] = "Vexa Nimbeo(TM) Wireless USB Adapter Utility";
+const char kTrayWindowClass[] = "LumoraTrayWindow";
+constexpr UINT kTrayCallback = 0x800A;
+constexpr WPARAM kTrayIconId = 154;
+constexpr DWORD kWaitMs = 20000;
+
+// While in the tray the main window is a child of the tray's hidden parking window, so
+// it is looked for there as well as among the top-level windows.
+HWND mainWindow() {
+    if (HWND w = FindWindowA(nullptr, kTitle)) return w;
+    HWND parking = nullptr;
+    while ((parking = FindWindowExA(nullptr, parking, "LumoraTrayParking", nullptr)) != nullptr)
+        if (HWND w = FindWindowExA(parking, nullptr, nullptr, kTitle)) return w;
+    return nullptr;
+}
+
+HWND trayWindow() {
+    HWND main = mainWindow();
+    if (!main) return nullptr;
+    DWORD pid = 0;
+    GetWindowThreadProcessId(main, &pid);
+    HWND w = nullptr;
+    while ((w = FindWindowExA(nullptr, w, kTrayWindowClass, nullptr)) != nullptr) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(w, &owner);
+        if (owner == pid) return w;
+    }
+    return nullptr;
+}
+
+template <typename F>
+bool waitFor(F done, DWORD ms) {
+    DWORD start = GetTickCount();
+    while (!done()) {
+        if (GetTickCount() - start >= ms) return false;
+        Sleep(50);
+    }
+    return true;
+}
+
+int fail(const char* what) {
+    std::fprintf(stderr, "lumora_remote: %s\n", what);
+    return 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) return fail("usage: lumora_remote wait|tray-show|tray-menu|command <id>|rect|state");
+    std::string verb = argv[1];
+    DWORD ms = argc > 2 ? DWORD(std::strtoul(argv[2], nullptr, 10)) : kWaitMs;
+
+    if (verb == "wait") return waitFor([] { return mainWindow() && trayWindow(); }, kWaitMs) ? 0 : fail("no main window");
+
+    HWND main = mainWindow();
+    if (!main) return fail("Lumora is not running");
+
+    if (verb == "tray-show" || verb == "tray-menu") {
+        HWND tray = trayWindow();
+        if (!tray) return fail("no tray window");
+        PostMessageA(tray, kTrayCallback, kTrayIconId, verb == "tray-show" ? WM_LBUTTONDBLCLK : WM_RBUTTONUP);
+        return 0;
+    }
+    if (verb == "close-menu") {
+        HWND menu = FindWindowA("#32768", nullptr);
+        if (!menu) return fail("no menu open");
+        PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+        PostMessageA(menu, WM_KEYUP, VK_ESCAPE, 0);
+        return 0;
+    }
+    if (verb == "command" && argc > 2) {
+        PostMessageA(main, WM_COMMAND, WPARAM(std::strtoul(argv[2], nullptr, 10)), 0);
+        return 0;
+    }
+    if (verb == "rect") {
+        RECT r{};
+        GetWindowRect(main, &r);
+        std::printf("%ldx%ld+%ld+%ld\n", r.right - r.left, r.bottom - r.top, r.left, r.top);
+        return 0;
+    }
+    if (verb == "state") {
+        HWND host = GetDlgItem(main, 1002);
+        int page = host ? int(SendMessageA(host, TCM_GETCURSEL, 0, 0)) : -1;
+        std::printf("%s %d\n", IsWindowVisible(main) ? "shown" : "hidden", page);
+        return 0;
+    }
+    if (verb == "wait-hidden")
+        return waitFor([] { return !IsWindowVisible(mainWindow()); }, ms) ? 0 : fail("still shown");
+    if (verb == "wait-shown")
+        return waitFor([] { return IsWindowVisible(mainWindow()) != FALSE; }, ms) ? 0 : fail("still hidden");
+    return fail("unknown command");
+}
