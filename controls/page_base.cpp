@@ -1,6 +1,5 @@
 #include "controls/page_base.h"
 
-#include "resources/resource_ids.h"
 
 bool PageBase::isMainWindowCommand(int id) {
     switch (id) {
@@ -15,6 +14,12 @@ bool PageBase::isMainWindowCommand(int id) {
     default:
         return false;
     }
+}
+
+void PageBase::OnPrepareWindow() {
+    if (!hasWindow()) return;
+    for (int i = 0; i < 6; ++i) window()->placeControl(kHeaderIds[i], kHeaderLeft + i * kHeaderStep, kHeaderTop);
+    window()->placeControl(IDC_HEADER_RULE, kHeaderLeft, kHeaderRuleTop);
 }
 
 bool PageBase::OnUnhandledCommand(int id, int code) {

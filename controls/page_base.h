@@ -5,6 +5,7 @@
 // page's parent, the page host, which passes them to the main window.
 
 #include "platform/dialog.h"
+#include "resources/resource_ids.h"
 
 class PageBase : public Dialog {
 public:
@@ -16,6 +17,17 @@ public:
     // True for the command ids that belong to the main window rather than the page.
     static bool isMainWindowCommand(int id);
 
+    // The header row's pictures, left to right, and where they sit on every page, in
+    // pixels: they are bitmaps of a fixed size, so their places must not follow the
+    // dialog font's units.
+    static constexpr int kHeaderIds[6] = {IDC_HEADER_WIZARD,   IDC_HEADER_LINK_INFO,   IDC_HEADER_CONFIG,
+                                          IDC_HEADER_SECURITY, IDC_HEADER_SITE_SURVEY, IDC_HEADER_ABOUT};
+    static constexpr int kHeaderLeft = 4;
+    static constexpr int kHeaderTop = 6;
+    static constexpr int kHeaderStep = 110;
+    static constexpr int kHeaderRuleTop = 45;  // the line under the row
+
 protected:
+    void OnPrepareWindow() override;
     bool OnUnhandledCommand(int id, int code) override;
 };

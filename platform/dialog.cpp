@@ -10,6 +10,11 @@ Controls& Dialog::controls() {
     return noControls_;
 }
 
+bool Dialog::DispatchInitDialog() {
+    OnPrepareWindow();
+    return OnInitDialog();
+}
+
 bool Dialog::DispatchCommand(int id, int code) {
     if (OnCommand(id, code)) return true;
     return OnUnhandledCommand(id, code);

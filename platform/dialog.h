@@ -28,6 +28,8 @@ public:
     // nothing: every call is harmless.
     Controls& controls();
 
+    // What the host calls for WM_INITDIALOG: OnPrepareWindow, then OnInitDialog.
+    bool DispatchInitDialog();
     // What the host calls for WM_COMMAND: OnCommand, and when that does not take it,
     // OnUnhandledCommand. True when handled.
     bool DispatchCommand(int id, int code);
@@ -61,6 +63,8 @@ public:
     }
 
 protected:
+    // Layout a base class does to every window of its kind before OnInitDialog.
+    virtual void OnPrepareWindow() {}
     // A command OnCommand left alone. By default ids 1 (IDOK) and 2 (IDCANCEL) become
     // OnOK and OnCancel; everything else is not handled.
     virtual bool OnUnhandledCommand(int id, int code);

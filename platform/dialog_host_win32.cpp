@@ -90,7 +90,7 @@ INT_PTR DialogHost::route(UINT message, WPARAM wParam, LPARAM lParam) {
 
     switch (message) {
     case WM_INITDIALOG:
-        return dialog_.OnInitDialog() ? TRUE : FALSE;
+        return dialog_.DispatchInitDialog() ? TRUE : FALSE;
     case WM_COMMAND:
         return dialog_.DispatchCommand(LOWORD(wParam), HIWORD(wParam)) ? TRUE : FALSE;
     case WM_NOTIFY: {
@@ -236,6 +236,19 @@ void DialogHost::setParent(WindowRef parent) {
 void DialogHost::move(const Rect& rect) {
     if (hwnd_ != nullptr)
         SetWindowPos(hwnd_, nullptr, rect.left, rect.top, rect.width(), rect.height(), SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void DialogHost::resizeClient(int width, int height) {
+    if (hwnd_ == nullptr) return;
+    RECT r{0, 0, width, height};
+    AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongA(hwnd_, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongA(hwnd_, GWL_EXSTYLE)));
+    SetWindowPos(hwnd_, nullptr, 0, 0, r.right - r.left, r.bottom - r.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void DialogHost::placeControl(int id, int x, int y) {
+    HWND child = hwnd_ == nullptr ? nullptr : GetDlgItem(hwnd_, id);
+    if (child != nullptr) SetWindowPos(child, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void DialogHost::show(bool visible) {

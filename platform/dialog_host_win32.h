@@ -55,6 +55,8 @@ public:
     bool createChild(Dialog& child) override;
     void setParent(WindowRef parent) override;
     void move(const Rect& rect) override;
+    void resizeClient(int width, int height) override;
+    void placeControl(int id, int x, int y) override;
     void show(bool visible) override;
     bool isVisible() const override;
     void setTitle(const std::string& title) override;

@@ -39,6 +39,11 @@ public:
     // Window placement and state.
     virtual void setParent(WindowRef parent) = 0;
     virtual void move(const Rect& rect) = 0;  // keeps the Z order
+    // Make the client area exactly this many pixels (the template's dialog units
+    // depend on the font the system gives the dialog).
+    virtual void resizeClient(int width, int height) = 0;
+    // Move a child control to a pixel position, keeping its size and Z order.
+    virtual void placeControl(int id, int x, int y) = 0;
     virtual void show(bool visible) = 0;
     virtual bool isVisible() const = 0;
     virtual void setTitle(const std::string& title) = 0;

@@ -99,6 +99,7 @@
 #define IDC_ABOUT_TITLE          1301
 #define IDC_ABOUT_FRAME          1302
 #define IDC_MAIN_BANNER          1303  /* main window picture */
+#define IDC_HEADER_RULE          1304  /* line under the header row of a page */
 
 /* profile editor (dialog 110) */
 #define IDC_EDITOR_PROFILE_NAME  1164

@@ -83,4 +83,28 @@ TEST(PageBaseCommands, HeaderButtonsAndNextGoToTheParentOthersStay) {
     EXPECT_EQ(1, page.applied);
 }
 
+TEST(PageBaseLayout, HeaderRowGoesToItsPixelPlacesBeforeThePageInitialises) {
+    class Page : public PageBase {
+    public:
+        Page() : PageBase(103) {}
+        size_t placedAtInit = 0;
+        FakeDialogWindow* fake = nullptr;
+        bool OnInitDialog() override {
+            placedAtInit = fake->placedControls.size();
+            return true;
+        }
+    } page;
+    FakeDialogWindow window;
+    page.fake = &window;
+    page.attachWindow(&window);
+    EXPECT_TRUE(page.DispatchInitDialog());
+    EXPECT_EQ(7u, page.placedAtInit);
+    const int order[] = {IDC_HEADER_WIZARD, IDC_HEADER_LINK_INFO, IDC_HEADER_CONFIG,
+                         IDC_HEADER_SECURITY, IDC_HEADER_SITE_SURVEY, IDC_HEADER_ABOUT};
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(std::make_pair(4 + 110 * i, 6), window.placedControls[order[i]]) << i;
+    // Six 106-pixel pictures fit the 662-pixel page.
+    EXPECT_LE(window.placedControls[IDC_HEADER_ABOUT].first + 106, 662);
+    EXPECT_EQ(std::make_pair(4, 45), window.placedControls[IDC_HEADER_RULE]);
+}
+
 }  // namespace

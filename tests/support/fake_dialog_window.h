@@ -28,6 +28,8 @@ public:
     std::vector<std::pair<int, int>> parentCommands;
     std::map<int, CustomControl*> attached;
     std::vector<Dialog*> children;
+    Size clientSize;
+    std::map<int, std::pair<int, int>> placedControls;
 
     Controls& controls() override { return controls_ != nullptr ? *controls_ : none_; }
     WindowRef ref() const override { return windowRef; }
@@ -52,6 +54,8 @@ public:
         placement = rect;
         ++moves;
     }
+    void resizeClient(int width, int height) override { clientSize = {width, height}; }
+    void placeControl(int id, int x, int y) override { placedControls[id] = {x, y}; }
     void show(bool v) override { visible = v; }
     bool isVisible() const override { return visible; }
     void setTitle(const std::string& t) override { title = t; }

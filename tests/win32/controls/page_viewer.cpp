@@ -1,0 +1,179 @@
+// Shows the main window with its pages for screenshots (not a test; tools/screenshots
+// runs it under Xvfb):
+//   page_viewer PAGE [normal|hover|pressed] [HEADER_ID] [SECONDS]
+//   page_viewer gallery [SECONDS]     the image strip and the icons, enlarged
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "controls/hover_bitmap_button.h"
+#include "controls/page_base.h"
+#include "controls/page_host.h"
+#include "platform/dialog_host_win32.h"
+#include "resources/resource_ids.h"
+
+namespace {
+
+struct HeaderSpec {
+    int id;
+    int normal;
+    int hover;
+};
+const HeaderSpec kHeader[] = {
+    {IDC_HEADER_WIZARD, IDB_HEADER_WIZARD, IDB_HEADER_WIZARD_HOVER},
+    {IDC_HEADER_LINK_INFO, IDB_HEADER_LINK, IDB_HEADER_LINK_HOVER},
+    {IDC_HEADER_CONFIG, IDB_HEADER_CONFIG, IDB_HEADER_CONFIG_HOVER},
+    {IDC_HEADER_SECURITY, IDB_HEADER_SECURITY, IDB_HEADER_SECURITY_HOVER},
+    {IDC_HEADER_SITE_SURVEY, IDB_HEADER_SURVEY, IDB_HEADER_SURVEY_HOVER},
+    {IDC_HEADER_ABOUT, IDB_HEADER_ABOUT, IDB_HEADER_ABOUT_HOVER},
+};
+const int kPageOfHeader[] = {5, 0, 1, 2, 3, 4};
+
+// A page whose header row is made of hover buttons, all but its own picture.
+class ViewerPage : public PageBase {
+public:
+    ViewerPage(int templateId, int ownHeader) : PageBase(templateId), own_(ownHeader) {}
+    bool OnInitDialog() override {
+        for (size_t i = 0; i < 6; ++i) {
+            if (kHeader[i].id == own_) continue;
+            buttons_[i] = std::make_unique<HoverBitmapButton>();
+            window()->attachControl(kHeader[i].id, *buttons_[i]);
+            buttons_[i]->LoadBitmaps(kHeader[i].normal, kHeader[i].hover, kHeader[i].normal);
+        }
+        return true;
+    }
+    void OnMouseMove(int, int) override {
+        for (auto& b : buttons_)
+            if (b) b->ShowNormal();
+    }
+
+private:
+    int own_;
+    std::unique_ptr<HoverBitmapButton> buttons_[6];
+};
+
+class Viewer : public Dialog {
+public:
+    explicit Viewer(int page) : Dialog(IDD_MAIN_WINDOW), page_(page) {}
+    PageHost host;
+    std::vector<std::unique_ptr<ViewerPage>> pages;
+
+    bool OnInitDialog() override {
+        HWND self = reinterpret_cast<HWND>(window()->ref());
+        SendMessageA(self, WM_SETICON, ICON_BIG,
+                     reinterpret_cast<LPARAM>(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_APPLICATION_ICON))));
+        window()->resizeClient(662, 651);
+        window()->attachControl(IDC_PAGE_HOST, host);
+        SetWindowPos(GetDlgItem(self, IDC_PAGE_HOST), nullptr, -4, 75, 670, 600, SWP_NOZORDER | SWP_NOACTIVATE);
+        const int ids[] = {IDD_LINK_INFO_PAGE, IDD_CONFIGURATION_PAGE, IDD_SECURITY_PAGE, IDD_SITE_SURVEY_PAGE,
+                           IDD_ABOUT_PAGE, IDD_WIZARD_WELCOME_PAGE, IDD_WIZARD_SETUP_PAGE, IDD_WIZARD_TEST_PAGE};
+        const int own[] = {IDC_HEADER_LINK_INFO, IDC_HEADER_CONFIG, IDC_HEADER_SECURITY, IDC_HEADER_SITE_SURVEY,
+                           IDC_HEADER_ABOUT, 0, 0, 0};
+        const char* titles[] = {"Link Info.", "Configuration", "Security", "SiteSurvey", "About", "Wizard", "Wizard", "Wizard"};
+        for (int i = 0; i < 8; ++i) {
+            pages.push_back(std::make_unique<ViewerPage>(ids[i], own[i]));
+            window()->createChild(*pages.back());
+            host.AddPage(titles[i], static_cast<uint32_t>(i), pages.back().get());
+        }
+        host.SelectPage(page_);
+        return true;
+    }
+    bool OnCommand(int id, int) override {
+        for (int i = 0; i < 6; ++i)
+            if (kHeader[i].id == id) host.SelectPage(kPageOfHeader[i]);
+        return true;
+    }
+    void OnCancel() override { PostQuitMessage(0); }
+
+private:
+    int page_;
+};
+
+LRESULT CALLBACK galleryProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_PAINT) {
+        PAINTSTRUCT ps{};
+        HDC dc = BeginPaint(hwnd, &ps);
+        HINSTANCE self = GetModuleHandleA(nullptr);
+        // The strip through an image list with magenta as the mask colour, as the lists use it.
+        HIMAGELIST list = ImageList_LoadImageA(self, MAKEINTRESOURCEA(IDB_NETWORK_IMAGES), 16, 1, RGB(255, 0, 255),
+                                               IMAGE_BITMAP, LR_CREATEDIBSECTION);
+        const int count = list ? ImageList_GetImageCount(list) : 0;
+        for (int i = 0; i < count; ++i) ImageList_Draw(list, i, dc, 10 + i * 20, 10, ILD_TRANSPARENT);
+        if (list) ImageList_Destroy(list);
+        const int icons[] = {IDI_APPLICATION_ICON, IDI_TRAY_NO_SIGNAL, IDI_TRAY_POOR_SIGNAL, IDI_TRAY_FAIR_SIGNAL,
+                             IDI_TRAY_GOOD_SIGNAL, IDI_TRAY_NO_CARD};
+        for (int i = 0; i < 6; ++i) {
+            HICON small = static_cast<HICON>(LoadImageA(self, MAKEINTRESOURCEA(icons[i]), IMAGE_ICON, 16, 16, 0));
+            HICON big = static_cast<HICON>(LoadImageA(self, MAKEINTRESOURCEA(icons[i]), IMAGE_ICON, 32, 32, 0));
+            DrawIconEx(dc, 10 + i * 40, 40, small, 16, 16, 0, nullptr, DI_NORMAL);
+            DrawIconEx(dc, 10 + i * 40, 62, big, 32, 32, 0, nullptr, DI_NORMAL);
+            DestroyIcon(small);
+            DestroyIcon(big);
+        }
+        EndPaint(hwnd, &ps);
+        return 0;
+    }
+    if (message == WM_DESTROY) PostQuitMessage(0);
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+void runFor(int seconds) {
+    const UINT_PTR timer = SetTimer(nullptr, 0, static_cast<UINT>(seconds * 1000), nullptr);
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        if (msg.message == WM_TIMER && msg.hwnd == nullptr && msg.wParam == timer) {
+            KillTimer(nullptr, timer);
+            break;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_TAB_CLASSES | ICC_PROGRESS_CLASS | ICC_LISTVIEW_CLASSES};
+    InitCommonControlsEx(&icc);
+    const std::string first = argc > 1 ? argv[1] : "0";
+    if (first == "gallery") {
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = galleryProc;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+        wc.lpszClassName = "LumoraGallery";
+        RegisterClassA(&wc);
+        HWND w = CreateWindowExA(0, "LumoraGallery", "", WS_POPUP | WS_VISIBLE, 0, 0, 280, 104, nullptr, nullptr,
+                                 wc.hInstance, nullptr);
+        UpdateWindow(w);
+        runFor(argc > 2 ? std::atoi(argv[2]) : 3);
+        return 0;
+    }
+    DialogHost::setDialogColours(RGB(255, 255, 255), RGB(0, 0, 0));
+    Viewer viewer(std::atoi(first.c_str()));
+    DialogHost host(viewer);
+    HWND hwnd = host.createModeless(nullptr);
+    if (hwnd == nullptr) return 1;
+    SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+    runFor(1);  // let the window settle before the mouse is simulated
+    const std::string look = argc > 2 ? argv[2] : "normal";
+    const int header = argc > 3 ? std::atoi(argv[3]) : 0;
+    if (look != "normal" && header != 0) {
+        HWND page = GetWindow(GetDlgItem(hwnd, IDC_PAGE_HOST), GW_CHILD);
+        for (; page != nullptr; page = GetWindow(page, GW_HWNDNEXT))
+            if (IsWindowVisible(page)) break;
+        HWND button = page ? GetDlgItem(page, header) : nullptr;
+        if (button) {
+            SendMessageA(button, WM_MOUSEMOVE, 0, MAKELPARAM(4, 4));
+            if (look == "pressed") SendMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
+        }
+    }
+    runFor(argc > 4 ? std::atoi(argv[4]) : 3);
+    host.destroy();
+    return 0;
+}
