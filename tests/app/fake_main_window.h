@@ -55,6 +55,8 @@ public:
     }
     void setParent(WindowRef) override {}
     void move(const Rect&) override {}
+    void resizeClient(int, int) override {}
+    void placeControl(int, int, int) override {}
     void show(bool v) override { visible_ = v; }
     bool isVisible() const override { return visible_; }
     void setTitle(const std::string&) override {}
