@@ -9,21 +9,23 @@ root=$(pwd)
 runs=${1:-7}
 build=${LUMORA_BUILD:-build}
 win="$build/win32"
-cmake -S . -B "$win" -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" >/dev/null
-cmake --build "$win" --target Lumora W32N50 bare_dialog startup_cost -j "$(nproc)" >/dev/null
-scripts/wine-prefix "$win/wineprefix"
+if [ -z "${DISPLAY:-}" ]; then
+  cmake -S . -B "$win" -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" >/dev/null
+  cmake --build "$win" --target Lumora W32N50 bare_dialog startup_cost -j "$(nproc)" >/dev/null
+  scripts/wine-prefix "$win/wineprefix"
+  exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+fi
 export WINEPREFIX="$root/$win/wineprefix" WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-bin="$root/$win/bin"
 tmp=$(mktemp -d)
 trap 'wineserver -k 2>/dev/null || true; rm -rf "$tmp"' EXIT
-
-measure() {
-  cd "$bin"
-  wineserver -p 60        # keep one server up, so every run pays the same
-  BARE_DIALOG_MARK='Z:'"${tmp//\//\\}"'\bare.mark' wine startup_cost.exe bare_dialog.exe 'Z:'"${tmp//\//\\}"'\bare.mark' 1 >/dev/null   # warm-up
-  echo "== bare dialog =="
-  BARE_DIALOG_MARK='Z:'"${tmp//\//\\}"'\bare.mark' wine startup_cost.exe bare_dialog.exe 'Z:'"${tmp//\//\\}"'\bare.mark' "$runs"
-  echo "== Lumora =="
-  LUMORA_SIM_LOG='Z:'"${tmp//\//\\}"'\sim.log' wine startup_cost.exe Lumora.exe 'Z:'"${tmp//\//\\}"'\sim.log' "$runs"
-}
-if [ -n "${DISPLAY:-}" ]; then measure; else export -f measure; export tmp bin runs; xvfb-run -a -s "-screen 0 1024x768x24" bash -c measure; fi
+winpath() { echo "Z:${1//\//\\}"; }
+cd "$root/$win/bin"
+wineserver -p 60        # one server for every run, so each pays the same
+export BARE_DIALOG_MARK LUMORA_SIM_LOG
+BARE_DIALOG_MARK=$(winpath "$tmp/bare.mark")
+LUMORA_SIM_LOG=$(winpath "$tmp/sim.log")
+wine startup_cost.exe bare_dialog.exe "$BARE_DIALOG_MARK" 1 >/dev/null   # warm-up
+echo "== bare dialog =="
+wine startup_cost.exe bare_dialog.exe "$BARE_DIALOG_MARK" "$runs"
+echo "== Lumora =="
+wine startup_cost.exe Lumora.exe "$LUMORA_SIM_LOG" "$runs"
