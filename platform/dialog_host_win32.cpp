@@ -19,9 +19,10 @@ DialogHost::DialogHost(Dialog& dialog, HINSTANCE resources)
     : dialog_(dialog), resources_(resources != nullptr ? resources : GetModuleHandleA(nullptr)) {}
 
 DialogHost::~DialogHost() {
+    // Destroying the window detaches the dialog (WM_NCDESTROY). Once the window is gone
+    // the Dialog object may be gone too (a page host deletes its pages): leave it alone.
     if (hwnd_ != nullptr && IsWindow(hwnd_)) DestroyWindow(hwnd_);
     detachAll();
-    if (dialog_.window() == this) dialog_.attachWindow(nullptr);
 }
 
 void DialogHost::setDialogColours(COLORREF background, COLORREF text) {

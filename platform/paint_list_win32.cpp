@@ -1,5 +1,7 @@
 #include "platform/paint_list_win32.h"
 
+#include <utility>
+
 namespace {
 
 void fillSolid(HDC dc, int x, int y, int cx, int cy, Colour colour) {

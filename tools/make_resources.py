@@ -182,6 +182,23 @@ def banner(w, h, title_size, subtitle, with_version=False):
     return c
 
 
+def about_banner():
+    """The About page's product block: the emblem beside the product's name."""
+    w, h = 440, 64
+    c = Canvas(w, h, PAGE)
+    emblem = app_icon(48)
+    for y in range(48):
+        for x in range(48):
+            p = emblem.px[y * 48 + x]
+            if p[3] > 0:
+                c.blend(8 + x, 8 + y, p[:3], p[3])
+    c.text(70, 6, w - 80, 30, "Vexa Nimbeo\u2122", 22, NAVY, font="DejaVuSans-Bold.ttf", gravity="southwest")
+    c.text(72, 38, w - 80, 20, "Wireless USB Adapter Utility", 11, "#5A6B7D", font="DejaVuSans.ttf",
+           gravity="northwest")
+    c.rect(70, 36, 300, 37, hgradient("#E8870E", "#FFFFFF", 70, 300))
+    return c
+
+
 def about_title():
     c = Canvas(220, 34, PAGE)
     c.rect(0, 4, 5, 30, "#E8870E")
@@ -379,7 +396,7 @@ def main():
 
     bmp(about_title(), 190, "about_title")
     bmp(about_frame(), 297, "about_frame")
-    bmp(banner(440, 64, 22, "Wireless USB Adapter Utility"), 306, "about_banner")
+    bmp(about_banner(), 306, "about_banner")
     bmp(banner(662, 75, 24, "Wireless USB Adapter Utility"), 310, "main_banner")
 
     image_strip().save_bmp(os.path.join(BMP, "239_network_images.bmp"), MAGENTA)

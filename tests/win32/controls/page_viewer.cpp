@@ -59,7 +59,7 @@ private:
 
 class Viewer : public Dialog {
 public:
-    explicit Viewer(int page) : Dialog(IDD_MAIN_WINDOW), page_(page) {}
+    Viewer(int page, bool switchOnClick) : Dialog(IDD_MAIN_WINDOW), page_(page), switchOnClick_(switchOnClick) {}
     PageHost host;
     std::vector<std::unique_ptr<ViewerPage>> pages;
 
@@ -84,6 +84,7 @@ public:
         return true;
     }
     bool OnCommand(int id, int) override {
+        if (!switchOnClick_) return true;  // keep showing the pressed look
         for (int i = 0; i < 6; ++i)
             if (kHeader[i].id == id) host.SelectPage(kPageOfHeader[i]);
         return true;
@@ -92,6 +93,7 @@ public:
 
 private:
     int page_;
+    bool switchOnClick_;
 };
 
 LRESULT CALLBACK galleryProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -155,7 +157,8 @@ int main(int argc, char** argv) {
         return 0;
     }
     DialogHost::setDialogColours(RGB(255, 255, 255), RGB(0, 0, 0));
-    Viewer viewer(std::atoi(first.c_str()));
+    const bool pressing = argc > 2 && std::string(argv[2]) == "pressed";
+    Viewer viewer(std::atoi(first.c_str()), !pressing);
     DialogHost host(viewer);
     HWND hwnd = host.createModeless(nullptr);
     if (hwnd == nullptr) return 1;
