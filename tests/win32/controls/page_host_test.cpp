@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "controls/hover_bitmap_button.h"
@@ -17,10 +18,20 @@
 
 namespace {
 
+// Records the hooks a user's tab change runs.
+class RecordingHost : public PageHost {
+public:
+    std::vector<std::string> calls;
+
+protected:
+    void OnPageActivated(int p, uint32_t) override { calls.push_back("on " + std::to_string(p)); }
+    void OnPageDeactivating(int p, uint32_t) override { calls.push_back("off " + std::to_string(p)); }
+};
+
 class Window : public Dialog {
 public:
     Window() : Dialog(IDD_MAIN_WINDOW) {}
-    PageHost host;
+    RecordingHost host;
     std::vector<std::unique_ptr<PageBase>> pages;
     std::vector<int> commands;
     bool OnInitDialog() override {
@@ -118,6 +129,34 @@ TEST_F(MainWindow, HoverButtonSwapsTheHeaderPictureWithTheMouse) {
     EXPECT_EQ(HoverBitmapButton::Look::Hover, security.look());
     security.ShowNormal();
     EXPECT_EQ(normal, SendMessageA(header, STM_GETIMAGE, IMAGE_BITMAP, 0));
+}
+
+TEST_F(MainWindow, AUserTabChangeReachesTheHostThroughReflectedNotifications) {
+    HWND tabs = GetDlgItem(hwnd, IDC_PAGE_HOST);
+    // Moving the focus tab the way a click does makes the tab control notify its parent.
+    SendMessageA(tabs, TCM_SETCURFOCUS, 2, 0);
+    EXPECT_EQ(2, main.host.GetCurrentPosition());
+    EXPECT_EQ((std::vector<std::string>{"off 0", "on 2"}), main.host.calls);
+    EXPECT_NE(0, GetWindowLongA(pageWindow(*main.pages[2]), GWL_STYLE) & WS_VISIBLE);
+    EXPECT_EQ(0, GetWindowLongA(pageWindow(*main.pages[0]), GWL_STYLE) & WS_VISIBLE);
+    EXPECT_TRUE(main.commands.empty());  // the notifications stop at the host
+}
+
+TEST_F(MainWindow, SwitchingAwayAndBackRestoresTheFocusedControl) {
+    ShowWindow(hwnd, SW_SHOW);
+    HWND page = pageWindow(*main.pages[0]);
+    HWND first = CreateWindowExA(0, "Edit", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 20, 100, 80, 20, page,
+                                 reinterpret_cast<HMENU>(1006), GetModuleHandleA(nullptr), nullptr);
+    HWND second = CreateWindowExA(0, "Edit", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 20, 130, 80, 20, page,
+                                  reinterpret_cast<HMENU>(1007), GetModuleHandleA(nullptr), nullptr);
+    ASSERT_TRUE(first && second);
+    SetFocus(second);
+    ASSERT_EQ(second, GetFocus());
+    ASSERT_TRUE(main.host.SelectPage(3));
+    EXPECT_EQ(reinterpret_cast<WindowRef>(second), main.host.GetFocusWindow(0));
+    SetFocus(first);  // somewhere else meanwhile
+    ASSERT_TRUE(main.host.SelectPage(0));
+    EXPECT_EQ(second, GetFocus());
 }
 
 TEST_F(MainWindow, EnterAndEscapeOnAPageDoNotClosePages) {
