@@ -39,6 +39,7 @@ void runMainWindow(Program& program, HWND owner, uint32_t osVersionCode) {
         return program.texts.GetText(key, fallback);
     });
     trayShell.attach(&trayIcon);
+    SetTrayIcon(&trayIcon);
 
     MainPages pages;
     PageHost pageHost;
@@ -54,6 +55,7 @@ void runMainWindow(Program& program, HWND owner, uint32_t osVersionCode) {
     host.runModal(owner);
     // The pages go with the main window; the tray icon leaves when trayIcon does.
     pageHost.DestroyPages();
+    SetTrayIcon(nullptr);
 }
 
 }  // namespace

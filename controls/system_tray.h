@@ -85,3 +85,8 @@ private:
     uint32_t creationFlags_ = 0;
     size_t maxTipLength_ = kMaxTipLength;
 };
+
+// The program's tray icon, trayIcon: set by the program for the main window's life (null
+// before and after). The main window and the link monitor change its icon and tooltip.
+CSystemTray* GetTrayIcon();
+void SetTrayIcon(CSystemTray* tray);
