@@ -17,8 +17,10 @@ namespace {
 
 const char kTitle[] = "Vexa Nimbeo(TM) Wireless USB Adapter Utility";
 constexpr int kPageHost = 1002;
-constexpr WPARAM kShow = 32771, kExit = 32773;
+constexpr WPARAM kShow = 32771;
 constexpr DWORD kOnePoll = 2500;
+constexpr UINT kTrayCallback = 0x800A;
+constexpr WPARAM kTrayIconId = 154;
 
 std::string Scenario(bool productPresent) {
     std::string text =
@@ -66,6 +68,20 @@ protected:
     }
     static bool Shown() { return IsWindowVisible(mainWindow) != FALSE; }
     static void Command(WPARAM id) { PostMessageA(mainWindow, WM_COMMAND, id, 0); }
+    // What a click on the tray icon sends to the program: the icon's callback message.
+    static bool TrayMouse(LPARAM mouseMessage) {
+        HWND tray = nullptr;
+        auto find = [&] {
+            DWORD pid = 0;
+            tray = nullptr;
+            while ((tray = FindWindowExA(nullptr, tray, "LumoraTrayWindow", nullptr)) != nullptr) {
+                GetWindowThreadProcessId(tray, &pid);
+                if (pid == first->Id()) return true;
+            }
+            return false;
+        };
+        return WaitFor(find) && PostMessageA(tray, kTrayCallback, kTrayIconId, mouseMessage) != FALSE;
+    }
 
     static std::string scenarioPath;
     static std::unique_ptr<LumoraProcess> first;
@@ -113,13 +129,46 @@ TEST_F(LumoraEndToEnd, SecondStartShowsTheMessageAndLeavesTheSettingsAlone) {
     WriteSetting("ActiveSetting", "Channel", "10");
 }
 
-TEST_F(LumoraEndToEnd, ShowOpensLinkInfoOnceTheAdapterIsFound) {
+TEST_F(LumoraEndToEnd, DoubleClickOnTheTrayIconOpensLinkInfoOnceTheAdapterIsFound) {
     // Wait for a poll to have picked the adapter: the tray then carries its icon.
     Sleep(kOnePoll + 500);
-    Command(kShow);
+    ASSERT_TRUE(TrayMouse(WM_LBUTTONDBLCLK));   // the default command while hidden: Show
     ASSERT_TRUE(WaitFor(Shown));
     // A freshly found adapter reads as connected until the link monitor says otherwise.
     EXPECT_TRUE(WaitFor([] { return CurrentPage() == 0; }));
+}
+
+// The page on show: the visible child dialog of the page host.
+HWND VisiblePage(HWND mainWindow) {
+    HWND host = GetDlgItem(mainWindow, kPageHost);
+    for (HWND w = GetWindow(host, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
+        if (IsWindowVisible(w)) return w;
+    return nullptr;
+}
+
+// A real left click in the middle of a control, through the system's input queue.
+bool Click(HWND control) {
+    RECT r{};
+    if (!control || !GetWindowRect(control, &r)) return false;
+    SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    INPUT input[2] = {};
+    input[0].type = input[1].type = INPUT_MOUSE;
+    input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    return SendInput(2, input, sizeof(INPUT)) == 2;
+}
+
+TEST_F(LumoraEndToEnd, ClickingTheHeaderButtonsOfThePageOnShowSwitchesPages) {
+    const struct {
+        int button;
+        int page;
+    } buttons[] = {{1142, 1}, {1143, 2}, {1149, 3}, {1146, 4}, {1207, 5}, {1148, 0}};
+    for (const auto& b : buttons) {
+        HWND page = VisiblePage(mainWindow);
+        ASSERT_NE(page, nullptr);
+        ASSERT_TRUE(Click(GetDlgItem(page, b.button))) << b.button;
+        EXPECT_TRUE(WaitFor([&] { return CurrentPage() == b.page; })) << b.button;
+    }
 }
 
 TEST_F(LumoraEndToEnd, EachHeaderButtonShowsItsPage) {
@@ -154,8 +203,11 @@ TEST_F(LumoraEndToEnd, UnpluggingSendsTheWindowToTheTrayWithinOnePoll) {
     EXPECT_TRUE(WaitFor(Shown));
 }
 
-TEST_F(LumoraEndToEnd, ExitEndsTheProcess) {
-    Command(kExit);
+TEST_F(LumoraEndToEnd, ExitFromTheTrayMenuEndsTheProcess) {
+    ASSERT_TRUE(TrayMouse(WM_RBUTTONUP));
+    HWND menu = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (menu = FindWindowA("#32768", nullptr)) != nullptr && IsWindowVisible(menu); }));
+    ASSERT_TRUE(Click(menu));   // its one item, Exit
     EXPECT_TRUE(first->WaitForExit());
 }
 
