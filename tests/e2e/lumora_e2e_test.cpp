@@ -49,7 +49,7 @@ protected:
         SetEnvironmentVariableA("LUMORA_SIM_SCENARIO", scenarioPath.c_str());
         RemoveAllSettings();
         first = std::make_unique<LumoraProcess>();
-        started = first->Start("Lumora.exe");
+        started = first->Start(BesideThisProgram("Lumora.exe"));
         if (started)
             WaitFor([] { return (mainWindow = FindProcessWindow(first->Id(), kTitle)) != nullptr; });
     }
@@ -112,7 +112,7 @@ TEST_F(LumoraEndToEnd, SecondStartShowsTheMessageAndLeavesTheSettingsAlone) {
     std::string profilePath = ReadSetting("Settings", "ProfilePath");
 
     LumoraProcess second;
-    ASSERT_TRUE(second.Start("Lumora.exe"));
+    ASSERT_TRUE(second.Start(BesideThisProgram("Lumora.exe")));
     HWND box = nullptr;
     ASSERT_TRUE(WaitFor([&] { return (box = FindDialogWithText(second.Id(), "Application is already running!")) != nullptr; }));
     char title[64] = {};

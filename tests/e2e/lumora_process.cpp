@@ -132,6 +132,14 @@ void WriteSetting(const std::string& section, const std::string& name, const std
 
 void RemoveAllSettings() { SHDeleteKeyA(HKEY_CURRENT_USER, kRoot); }
 
+std::string BesideThisProgram(const std::string& file) {
+    char path[MAX_PATH + 1] = {};
+    DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string dir(path, n < MAX_PATH ? n : 0);
+    size_t slash = dir.find_last_of('\\');
+    return (slash == std::string::npos ? std::string() : dir.substr(0, slash + 1)) + file;
+}
+
 bool WriteTextFile(const std::string& path, const std::string& text) {
     HANDLE f = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (f == INVALID_HANDLE_VALUE) return false;

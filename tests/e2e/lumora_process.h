@@ -43,6 +43,9 @@ std::string ReadSetting(const std::string& section, const std::string& name,
 void WriteSetting(const std::string& section, const std::string& name, const std::string& value);
 void RemoveAllSettings();
 
+// Full path of a file in this test program's own folder (bin/, where everything lands).
+std::string BesideThisProgram(const std::string& file);
+
 bool WriteTextFile(const std::string& path, const std::string& text);
 
 }  // namespace lumora_e2e
