@@ -21,6 +21,9 @@ constexpr unsigned kSysClose = 0xF060;   // SC_CLOSE
 constexpr int kCancelResult = 2;          // IDCANCEL
 constexpr int kDefaultItemPosition = 3;
 const Rect kPageHostPlace = Rect::fromSize(-4, 75, 670, 600);
+// The banner and the pages are drawn in pixels; the template's dialog units come out at
+// this size only with the dialog font the template was made for.
+constexpr int kClientWidth = 662, kClientHeight = 651;
 constexpr unsigned kWizardTimers[] = {2, 3, 4};
 constexpr unsigned kPaint = 0x000F;           // WM_PAINT
 constexpr unsigned kQueryDragIcon = 0x0037;   // WM_QUERYDRAGICON
@@ -50,6 +53,7 @@ MainDialog::~MainDialog() {
 }
 
 bool MainDialog::OnInitDialog() {
+    window()->resizeClient(kClientWidth, kClientHeight);
     parts_.shell.removeAppWindowStyle();
 
     CSystemTray& tray = parts_.tray;

@@ -55,7 +55,8 @@ public:
     }
     void setParent(WindowRef) override {}
     void move(const Rect&) override {}
-    void resizeClient(int, int) override {}
+    Size client;
+    void resizeClient(int w, int h) override { client = Size{w, h}; }
     void placeControl(int, int, int) override {}
     void show(bool v) override { visible_ = v; }
     bool isVisible() const override { return visible_; }

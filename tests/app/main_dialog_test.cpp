@@ -89,6 +89,8 @@ TEST_F(MainWindow, InitialisationBuildsTrayPollAndPagesAndStartsHidden) {
     std::vector<std::string> expectShell{"no taskbar button", "big icon 128", "place page host"};
     EXPECT_EQ(shell.log, expectShell);
     EXPECT_EQ(shell.pageHostRect, Rect::fromSize(-4, 75, 670, 600));
+    EXPECT_EQ(window.client.width, 662);
+    EXPECT_EQ(window.client.height, 651);
     EXPECT_EQ(window.timers[102], 2500u);
     EXPECT_FALSE(windowShown());   // sent to the tray at once
 
