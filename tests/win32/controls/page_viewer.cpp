@@ -2,6 +2,7 @@
 // runs it under Xvfb):
 //   page_viewer PAGE [normal|hover|pressed] [HEADER_ID] [SECONDS]
 //   page_viewer gallery [SECONDS]     the image strip and the icons, enlarged
+//   page_viewer editor [SECONDS]      the profile editor
 #include <windows.h>
 #include <commctrl.h>
 
@@ -157,6 +158,48 @@ int main(int argc, char** argv) {
         return 0;
     }
     DialogHost::setDialogColours(RGB(255, 255, 255), RGB(0, 0, 0));
+    if (first == "editor") {
+        class Editor : public Dialog {
+        public:
+            Editor() : Dialog(IDD_PROFILE_EDITOR) {}
+            HoverBitmapButton ok, cancel;
+            bool OnInitDialog() override {
+                Controls& c = controls();
+                for (const char* t : {"Infrastructure", "IBSS(Ad-Hoc)"}) c.addItem(IDC_EDITOR_BSS_TYPE, t);
+                for (int ch = 1; ch <= 11; ++ch) c.addItem(IDC_EDITOR_CHANNEL, std::to_string(ch));
+                for (const char* t : {"Open Authentication", "Shared Authentication", "Auto"}) c.addItem(IDC_EDITOR_AUTH_MODE, t);
+                for (const char* t : {"Hex", "ASCII"}) c.addItem(IDC_EDITOR_KEY_FORMAT, t);
+                for (int id : {IDC_EDITOR_KEY1_LENGTH, IDC_EDITOR_KEY2_LENGTH, IDC_EDITOR_KEY3_LENGTH, IDC_EDITOR_KEY4_LENGTH}) {
+                    c.addItem(id, "64 bits");
+                    c.addItem(id, "128 bits");
+                    c.setSelectionIndex(id, 0);
+                }
+                c.setSelectionIndex(IDC_EDITOR_BSS_TYPE, 0);
+                c.setSelectionIndex(IDC_EDITOR_CHANNEL, 5);
+                c.setSelectionIndex(IDC_EDITOR_AUTH_MODE, 0);
+                c.setSelectionIndex(IDC_EDITOR_KEY_FORMAT, 0);
+                c.setText(IDC_EDITOR_PROFILE_NAME, "Office");
+                c.setText(IDC_EDITOR_SSID, "VexaLab");
+                c.setChecked(IDC_EDITOR_WEP, true);
+                c.setChecked(IDC_EDITOR_DEFAULT_KEY1, true);
+                c.setText(IDC_EDITOR_KEY1, "0123456789");
+                c.setVisible(IDC_EDITOR_HEX_REMARK, true);
+                window()->setTitle("Edit Profile");
+                window()->attachControl(IDC_EDITOR_OK, ok);
+                window()->attachControl(IDC_CANCEL_IMAGE, cancel);
+                ok.LoadBitmaps(IDB_OK_BUTTON);
+                cancel.LoadBitmaps(IDB_CANCEL_BUTTON);
+                return true;
+            }
+        } editor;
+        DialogHost host(editor);
+        HWND hwnd = host.createModeless(nullptr);
+        if (hwnd == nullptr) return 1;
+        SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+        runFor(argc > 2 ? std::atoi(argv[2]) : 3);
+        host.destroy();
+        return 0;
+    }
     const bool pressing = argc > 2 && std::string(argv[2]) == "pressed";
     Viewer viewer(std::atoi(first.c_str()), !pressing);
     DialogHost host(viewer);
