@@ -16,9 +16,10 @@ public:
     AdapterLibrary& library() { return library_; }
     Desktop& desktop() { return desktop_; }
 
-    // True on the Windows 9x family: 95 (platform 1, 4.0) and 98 (platform 1, 4.10).
-    // Me (4.90), every NT system and a failed version query count as not 9x. Asked once,
-    // then kept for the life of the context.
+    // True on the Windows 9x family: 95 (platform 1, 4.0), 98 (platform 1, 4.10) and any
+    // other system that is not NT, except Me (4.90). Every NT system, whatever its version,
+    // and a failed version query count as not 9x. Asked once, then kept for the life of
+    // the context.
     bool IsWin9xFamily();
 
 private:
