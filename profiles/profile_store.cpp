@@ -64,12 +64,18 @@ bool ProfileStore::isReservedName(const std::string& name) {
 
 bool ProfileStore::linkNewProfile(const std::string& name) {
     if (name.empty() || isReservedName(name)) return false;
+    // FactoryDefault -> "end" would read as an empty chain and strand every profile
+    // behind it.
+    if (name == ProfileName::EndOfChain) return false;
     if (!readValue(name, ProfileValue::NextProfile, "").empty()) return false;
     // A hand-edited chain may already hold the profile with its NextProfile missing;
     // linking it a second time would make the chain loop.
     if (containsNoCase(listProfiles(), name)) return false;
-    const std::string first = readValue(ProfileName::FactoryDefault, ProfileValue::NextProfile,
-                                        ProfileName::EndOfChain);
+    std::string first = readValue(ProfileName::FactoryDefault, ProfileValue::NextProfile,
+                                  ProfileName::EndOfChain);
+    // An empty head means no profile yet. Copying the empty text would leave the new
+    // profile looking unlinked, and the search would take "" for a profile name.
+    if (first.empty()) first = ProfileName::EndOfChain;
     writeValue(name, ProfileValue::NextProfile, first);
     writeValue(ProfileName::FactoryDefault, ProfileValue::NextProfile, name);
     return true;

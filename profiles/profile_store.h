@@ -39,7 +39,8 @@ public:
 
     // Puts a just-saved profile at the front of the chain unless it is linked already
     // (it has a NextProfile, or the chain holds it); saving a profile again thus keeps
-    // its place. Reserved names are never linked. False when nothing was linked.
+    // its place. Reserved names, and "end" itself (it would hide the whole chain), are
+    // never linked. False when nothing was linked.
     bool linkNewProfile(const std::string& name);
 
     // The user profiles in chain order. A hand-edited chain that leads back to a

@@ -95,6 +95,29 @@ TEST_F(ProfileStoreTest, LinkingWithoutAChainHeadStartsOne) {
     EXPECT_EQ(s.listProfiles(), (Chain{"A"}));
 }
 
+TEST_F(ProfileStoreTest, AnEmptyChainHeadLinksTheNewProfileToEnd) {
+    settings.writeValue("FactoryDefault", "NextProfile", "");  // present but empty
+    EXPECT_TRUE(store.linkNewProfile("A"));
+    EXPECT_EQ(next("A"), "end");
+    EXPECT_EQ(next("FactoryDefault"), "A");
+    save("A", "again");  // A now counts as linked by its own NextProfile
+    EXPECT_EQ(store.listProfiles(), (Chain{"A"}));
+    EXPECT_EQ(next("A"), "end");
+}
+
+TEST_F(ProfileStoreTest, AProfileNamedLikeTheEndMarkerNeverCutsTheChain) {
+    save("A", "a");
+    save("B", "b");
+    EXPECT_FALSE(store.linkNewProfile("end"));
+    EXPECT_EQ(next("FactoryDefault"), "B");
+    EXPECT_EQ(store.listProfiles(), (Chain{"B", "A"}));
+    save("C", "c");  // later profiles still reach the older ones
+    EXPECT_EQ(store.listProfiles(), (Chain{"C", "B", "A"}));
+    // Only the exact marker ends a walk; other spellings are ordinary names.
+    EXPECT_TRUE(store.linkNewProfile("End"));
+    EXPECT_EQ(store.listProfiles(), (Chain{"End", "C", "B", "A"}));
+}
+
 TEST_F(ProfileStoreTest, DeleteFirstMiddleLastAndOnly) {
     save("A", "a");
     save("B", "b");
