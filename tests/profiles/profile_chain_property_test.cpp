@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <random>
 #include <set>
 
@@ -55,6 +56,46 @@ TEST(ProfileChainProperty, RandomAddSaveAgainDeleteKeepsASimplePath) {
                     stored.insert(name);
                     order.insert(order.begin(), name);
                 }
+            }
+            const auto raw = walkRawChain(settings, names.size());
+            ASSERT_EQ(raw, order) << "seed " << seed << " step " << step;
+            ASSERT_EQ(store.listProfiles(), order) << "seed " << seed << " step " << step;
+        }
+    }
+}
+
+std::string lower(std::string s) {
+    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+}
+
+// The same with names that differ only in letter case (one registry key, so one profile,
+// listed under the spelling it was first linked with) and the end marker itself, which
+// is stored when saved but never linked.
+TEST(ProfileChainProperty, LetterCaseVariantsAndTheEndMarkerKeepASimplePath) {
+    const std::vector<std::string> names = {"Home", "HOME", "home", "Work", "wORK", "end", "Cafe"};
+    for (unsigned seed = 1; seed <= 200; ++seed) {
+        std::mt19937 rng(seed);
+        MemorySettingsStore settings;
+        settings.writeValue("FactoryDefault", "NextProfile", "end");
+        ProfileStore store(settings);
+        std::vector<std::string> order;  // expected list, newest first, as first spelled
+
+        auto position = [&order](const std::string& name) {
+            return std::find_if(order.begin(), order.end(),
+                                [&name](const std::string& n) { return lower(n) == lower(name); });
+        };
+        for (int step = 0; step < 60; ++step) {
+            const std::string& name = names[rng() % names.size()];
+            if (rng() % 3 == 0) {
+                store.deleteProfile(name);
+                const auto at = position(name);
+                if (at != order.end()) order.erase(at);
+                EXPECT_FALSE(settings.hasSection(name)) << "seed " << seed << " step " << step;
+            } else {
+                store.writeValue(name, "SSID", "net" + std::to_string(step));
+                store.linkNewProfile(name);
+                if (name != "end" && position(name) == order.end()) order.insert(order.begin(), name);
             }
             const auto raw = walkRawChain(settings, names.size());
             ASSERT_EQ(raw, order) << "seed " << seed << " step " << step;
