@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 #include <functional>
 
 namespace regsweep_test {
@@ -116,10 +117,17 @@ bool FakeRegistry::open(KeyHandle parent, const std::string& path, unsigned long
     if ((access & regsweep::kWriteDac) != 0 && node->denyWriteDac) return false;
     *key = next_++;
     handles_[*key] = Handle{full, access};
+    char mask[16] = {};
+    std::snprintf(mask, sizeof mask, "0x%lx", access);
+    journal_.push_back("open " + Join(full) + " " + mask);
     return true;
 }
 
-void FakeRegistry::close(KeyHandle key) { handles_.erase(key); }
+void FakeRegistry::close(KeyHandle key) {
+    const Handle* h = handle(key);
+    if (h != nullptr) journal_.push_back("close " + Join(h->path));
+    handles_.erase(key);
+}
 
 ReadStatus FakeRegistry::readString(KeyHandle key, const std::string& valueName, std::size_t bufferSize,
                                     std::string* value) {
@@ -156,6 +164,7 @@ bool FakeRegistry::subkeyName(KeyHandle key, unsigned long index, std::string* n
 bool FakeRegistry::deleteTree(KeyHandle parent, const std::string& path) {
     std::vector<std::string> full;
     if (!resolve(parent, path, &full) || full.empty()) return false;
+    journal_.push_back("delete " + Join(full));
     FakeKey* target = find(full);
     if (target == nullptr || target->denyOpen) return false;
     deletions_.push_back(Join(full));
@@ -181,6 +190,7 @@ bool FakeRegistry::deleteTree(KeyHandle parent, const std::string& path) {
 bool FakeRegistry::deleteValue(KeyHandle parent, const std::string& keyPath, const std::string& valueName) {
     std::vector<std::string> full;
     if (!resolve(parent, keyPath, &full)) return false;
+    journal_.push_back("delete value " + Join(full) + " : " + valueName);
     FakeKey* node = find(full);
     if (node == nullptr) return false;
     deletions_.push_back(Join(full) + " : " + valueName);
@@ -191,6 +201,7 @@ regsweep::GrantResult FakeRegistry::grantFullAccess(KeyHandle key, const std::st
     ++grantCalls_;
     regsweep::GrantResult result;
     const Handle* h = handle(key);
+    if (h != nullptr) journal_.push_back("grant " + Join(h->path));
     FakeKey* node = h == nullptr ? nullptr : find(h->path);
     if (node == nullptr || node->securityUnreadable) {
         result.status = 6;  // invalid handle / access denied, as the system would say

@@ -48,6 +48,10 @@ public:
     const std::vector<GrantRecord>& grants() const { return grants_; }
     int grantCalls() const { return grantCalls_; }
     const std::vector<std::string>& deletions() const { return deletions_; }
+    // Every call that opens, closes, deletes or re-secures, in order, e.g.
+    // "open SYSTEM\X 0x20019", "close SYSTEM\X", "delete SYSTEM\X",
+    // "delete value SYSTEM\X : Name", "grant SYSTEM\X". Failed opens are not listed.
+    const std::vector<std::string>& journal() const { return journal_; }
 
     bool open(regsweep::KeyHandle parent, const std::string& path, unsigned long access,
               regsweep::KeyHandle* key) override;
@@ -75,6 +79,7 @@ private:
     std::vector<GrantRecord> grants_;
     int grantCalls_ = 0;
     std::vector<std::string> deletions_;
+    std::vector<std::string> journal_;
 };
 
 }  // namespace regsweep_test
