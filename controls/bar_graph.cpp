@@ -2,14 +2,15 @@
 
 #include <limits>
 
-#include "controls/pixel_math.h"
-
 namespace {
 int32_t clampToInt32(int64_t value) {
     if (value > std::numeric_limits<int32_t>::max()) return std::numeric_limits<int32_t>::max();
     if (value < std::numeric_limits<int32_t>::min()) return std::numeric_limits<int32_t>::min();
     return static_cast<int32_t>(value);
 }
+
+// a / b truncated toward zero, as C++ integer division does, within the int range.
+int truncatedRatio(int64_t a, int64_t b) { return clampToInt32(a / b); }
 }  // namespace
 
 BarGraph::BarGraph() { colours_.fill(kWhite); }
@@ -46,14 +47,20 @@ void BarGraph::SetScale(int scale) {
     repaint();
 }
 
+// x = (1.1 w - base) / n * i + base - 15 and width = (0.6 w - base) / n, truncated toward
+// zero. Worked out in exact integers over the common denominator 10 n: the x87 unit of
+// the 32-bit build keeps extra bits in floating point and put bars a pixel off (at
+// w = 200 they came out 2 pixels wide instead of 3).
 Rect BarGraph::barRect(int index, int width, int height) const {
-    const double count = barCount_ == 0 ? 1.0 : static_cast<double>(barCount_);
-    const double x = (1.1 * width - baseOffset_) / count * index + baseOffset_ - 15.0;
-    const double w = (0.6 * width - baseOffset_) / count;
+    if (index < 0 || index >= kCapacity) return {};  // no such bar
+    const int64_t n = barCount_ == 0 ? 1 : static_cast<int64_t>(barCount_);
+    const int64_t w = width;
+    const int64_t base = baseOffset_;
+    const int left = truncatedRatio((11 * w - 10 * base) * index + (base - 15) * 10 * n, 10 * n);
+    const int barWidth = truncatedRatio(6 * w - 10 * base, 10 * n);
     const int stored = storedHeight(index);
-    const int left = truncToInt(x);
-    const int top = height - stored - baseOffset_;
-    return Rect::fromSize(left, top, truncToInt(w), stored);
+    const int top = clampToInt32(static_cast<int64_t>(height) - stored - baseOffset_);
+    return Rect::fromSize(left, top, barWidth, stored);
 }
 
 void BarGraph::paint(int width, int height, PaintList& out) {

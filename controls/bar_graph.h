@@ -31,7 +31,8 @@ public:
     // Stored height of a bar in pixels (0 outside the arrays).
     int storedHeight(int index) const;
 
-    // Bar i's rectangle in a client area of width w (its height is the stored height).
+    // Bar i's rectangle in a client area of width w (its height is the stored height);
+    // empty for an index outside the 40 bars.
     Rect barRect(int index, int width, int height) const;
 
     PaintMode paintMode() const override { return PaintMode::OnErase; }

@@ -94,6 +94,21 @@ TEST_F(Graph, BarPositionsForA147PixelGraph) {
     EXPECT_EQ(2, bar39.width());
 }
 
+TEST_F(Graph, BarPlacesAreExactWhereTheyLandOnWholePixels) {
+    // 0.6 x 200 / 40 is exactly 3 pixels, and 1.1 x 200 / 40 x 2 - 15 exactly -4:
+    // rounding must neither narrow the bars to 2 pixels nor shift one a pixel right.
+    EXPECT_EQ(Rect::fromSize(-4, 42, 3, 0), graph.barRect(2, 200, 42));
+    EXPECT_EQ(Rect::fromSize(23, 42, 3, 0), graph.barRect(7, 200, 42));  // 23.5
+    EXPECT_EQ(Rect::fromSize(-4, 42, 1, 0), graph.barRect(4, 100, 42));
+    EXPECT_EQ(-4, graph.barRect(20, 20, 42).left);
+    EXPECT_EQ(0, graph.barRect(20, 20, 42).width());
+}
+
+TEST_F(Graph, ThereIsNoBarOutsideTheForty) {
+    EXPECT_TRUE(graph.barRect(40, 147, 42).empty());
+    EXPECT_TRUE(graph.barRect(-1, 147, 42).empty());
+}
+
 TEST_F(Graph, DrawsBackgroundGuideLinesAndBarsTwoToLast) {
     graph.SetScale(1);
     graph.SetBarHeight(10, 20);

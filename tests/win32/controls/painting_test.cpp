@@ -173,4 +173,24 @@ TEST_F(PageWithControls, BarGraphGuideLinesAndAWrappedBar) {
         for (int y = 0; y < 42; ++y) ASSERT_EQ(target.pixel(x, y), erased.pixel(x, y)) << x << "," << y;
 }
 
+TEST_F(PageWithControls, BarGraphPlacesBarsExactlyInTheProgramsOwnArithmetic) {
+    // The 32-bit build computes with the x87 unit: bars 3 pixels wide on a 200-pixel
+    // graph must not come out 2 pixels wide, nor one pixel off.
+    SetWindowPos(graphWindow, nullptr, 0, 0, 200, 42, SWP_NOMOVE | SWP_NOZORDER);
+    BarGraph graph;
+    ASSERT_TRUE(host.attachControl(1227, graph));
+    ASSERT_EQ(40, graph.SetBarCount(40));
+    graph.SetScale(1);
+    graph.SetBarHeight(10, 42);  // x = 1.1 x 200 / 40 x 10 - 15 = 40, 3 wide
+    EXPECT_EQ(Rect::fromSize(40, 0, 3, 42), graph.barRect(10, 200, 42));
+    EXPECT_EQ(Rect::fromSize(-4, 42, 3, 0), graph.barRect(2, 200, 42));
+
+    RenderTarget erased(200, 42, RGB(200, 0, 200));
+    ASSERT_EQ(TRUE, SendMessageA(graphWindow, WM_ERASEBKGND, reinterpret_cast<WPARAM>(erased.dc()), 0));
+    constexpr COLORREF white = RGB(255, 255, 255);
+    EXPECT_EQ(kGraphBlue, erased.pixel(39, 5));
+    for (int x = 40; x < 43; ++x) EXPECT_EQ(white, erased.pixel(x, 5)) << x;
+    EXPECT_EQ(kGraphBlue, erased.pixel(43, 5));
+}
+
 }  // namespace
