@@ -64,7 +64,11 @@ protected:
 
     static int CurrentPage() {
         HWND host = GetDlgItem(mainWindow, kPageHost);
-        return host ? int(SendMessageA(host, TCM_GETCURSEL, 0, 0)) : -2;
+        if (!host) return -2;
+        // Bounded: a hung program must fail the step, not hang the run.
+        DWORD_PTR page = 0;
+        if (!SendMessageTimeoutA(host, TCM_GETCURSEL, 0, 0, SMTO_ABORTIFHUNG, 5000, &page)) return -3;
+        return int(LONG_PTR(page));
     }
     static bool Shown() { return IsWindowVisible(mainWindow) != FALSE; }
     static void Command(WPARAM id) { PostMessageA(mainWindow, WM_COMMAND, id, 0); }
@@ -132,6 +136,11 @@ TEST_F(LumoraEndToEnd, SecondStartShowsTheMessageAndLeavesTheSettingsAlone) {
 TEST_F(LumoraEndToEnd, DoubleClickOnTheTrayIconOpensLinkInfoOnceTheAdapterIsFound) {
     // Wait for a poll to have picked the adapter: the tray then carries its icon.
     Sleep(kOnePoll + 500);
+    // Start from another page, so that landing on Link Info is Show's doing and not
+    // merely the page the window began with.
+    Command(1146);
+    ASSERT_TRUE(WaitFor([] { return CurrentPage() == 4; }));
+    EXPECT_FALSE(Shown());   // switching pages does not bring the window up
     ASSERT_TRUE(TrayMouse(WM_LBUTTONDBLCLK));   // the default command while hidden: Show
     ASSERT_TRUE(WaitFor(Shown));
     // A freshly found adapter reads as connected until the link monitor says otherwise.

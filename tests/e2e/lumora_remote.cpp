@@ -103,7 +103,10 @@ int main(int argc, char** argv) {
     }
     if (verb == "state") {
         HWND host = GetDlgItem(main, 1002);
-        int page = host ? int(SendMessageA(host, TCM_GETCURSEL, 0, 0)) : -1;
+        DWORD_PTR answer = 0;
+        int page = -1;
+        if (host && SendMessageTimeoutA(host, TCM_GETCURSEL, 0, 0, SMTO_ABORTIFHUNG, kWaitMs, &answer))
+            page = int(LONG_PTR(answer));
         std::printf("%s %d\n", IsWindowVisible(main) ? "shown" : "hidden", page);
         return 0;
     }
