@@ -89,7 +89,9 @@ bool CSystemTray::AddIcon() {
         pending_ = true;
         return false;
     }
-    hidden_ = removed_ = false;
+    // In the tray now: nothing left to retry. A retry on a later work-area change would
+    // be refused by the shell and leave a shown icon marked hidden.
+    hidden_ = removed_ = pending_ = false;
     return true;
 }
 

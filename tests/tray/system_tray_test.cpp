@@ -150,6 +150,27 @@ TEST_F(Tray, FailedFirstAddIsRetriedWhenTheTaskbarComesBack) {
     EXPECT_EQ(shell.notifies.size(), 3u);
 }
 
+TEST_F(Tray, IconAddedLaterIsNoLongerPendingSoAWorkAreaChangeLeavesItShown) {
+    shell.addFails = true;
+    EXPECT_FALSE(create());   // the shell was not ready yet
+    ASSERT_TRUE(tray.IsPending());
+    shell.addFails = false;
+    ASSERT_TRUE(tray.ShowIcon());   // the next poll puts it in the tray
+    EXPECT_FALSE(tray.IsPending());
+
+    // A work-area change: the shell still holds the icon and would refuse a second add.
+    shell.addFails = true;
+    size_t before = shell.notifies.size();
+    tray.OnTaskbarCreated();
+    EXPECT_EQ(shell.notifies.size(), before);
+    EXPECT_FALSE(tray.IsHidden());
+    // So later changes still reach the shell instead of being kept for a show that never comes.
+    EXPECT_TRUE(tray.SetTooltipText("WLAN Monitor\nNo Card Found"));
+    ASSERT_EQ(shell.notifies.size(), before + 1);
+    EXPECT_EQ(shell.notifies.back().what, TrayShell::Notify::Modify);
+    EXPECT_STREQ(last().tip, "WLAN Monitor\nNo Card Found");
+}
+
 TEST_F(Tray, ShownIconIsNotAddedAgainOnTaskbarCreated) {
     ASSERT_TRUE(create());
     tray.OnTaskbarCreated();
