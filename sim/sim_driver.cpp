@@ -57,7 +57,17 @@ bool Fits(const SimAdapterState& st, const SimNetwork& n) {
 
 SimDriver::SimDriver(SimScenario scenario) : scenario_(std::move(scenario)) {}
 
-void SimDriver::SetScenario(const SimScenario& scenario) { scenario_ = scenario; }
+void SimDriver::SetScenario(const SimScenario& scenario) {
+    scenario_ = scenario;
+    // A card pulled out of the machine takes its driver's state with it: plugged in
+    // again, it starts with no link, no settings and counters at zero, as a real one does.
+    for (auto it = states_.begin(); it != states_.end();) {
+        if (FindPresentAdapter(it->first) < 0)
+            it = states_.erase(it);
+        else
+            ++it;
+    }
+}
 
 int SimDriver::FindPresentAdapter(const std::string& deviceName) const {
     for (size_t i = 0; i < scenario_.adapters.size(); ++i)

@@ -46,8 +46,9 @@ class SimDriver {
 public:
     explicit SimDriver(SimScenario scenario = DefaultScenario());
 
-    // Replaces the scenario. Adapters keep their state by device name; a link whose
-    // network left the range or changed drops at the next request.
+    // Replaces the scenario. Adapters that stay plugged in keep their state by device
+    // name (a link whose network left the range or changed drops at the next request);
+    // an adapter that is absent or unplugged loses it.
     void SetScenario(const SimScenario& scenario);
     const SimScenario& Scenario() const { return scenario_; }
 

@@ -324,6 +324,33 @@ TEST_F(SimLinkTest, ANetworkLeavingTheRangeDropsTheLinkAndItsReturnRestoresIt) {
     EXPECT_TRUE(Connected());
 }
 
+TEST_F(SimLinkTest, AnAdapterPluggedInAgainStartsAfreshWithoutALink) {
+    SetSsid("HomeNet");
+    sim.AdvanceClock(2000);
+    ASSERT_TRUE(Connected());
+    ASSERT_GT(QueryU32(OID_GEN_XMIT_OK), 0u);
+
+    SimScenario unplugged = DefaultScenario();
+    unplugged.adapters[1].present = false;
+    sim.SetScenario(unplugged);
+    EXPECT_EQ(Query(OID_GEN_MEDIA_CONNECT_STATUS, 4).status, NDIS_STATUS_ADAPTER_NOT_READY);
+    EXPECT_EQ(sim.Driver().AdapterState(ProductName()), nullptr);
+
+    // Back in: the driver starts from nothing. No link until the program asks for one
+    // again, and the counters begin at zero.
+    sim.SetScenario(DefaultScenario());
+    adapter = sim.OpenAdapter(ProductName());
+    ASSERT_NE(adapter, kNoHandle);
+    sim.AdvanceClock(2000);
+    EXPECT_FALSE(Connected());
+    EXPECT_EQ(LinkSsid(), "");
+    EXPECT_EQ(QueryU32(OID_GEN_XMIT_OK), 0u);
+    EXPECT_EQ(QueryU32(OID_GEN_RCV_OK), 0u);
+    SetSsid("HomeNet");
+    sim.AdvanceClock(800);
+    EXPECT_TRUE(Connected());
+}
+
 TEST_F(SimLinkTest, FramesAndBytesAreCountedOnlyWhileTheLinkIsUp) {
     sim.AdvanceClock(5000);
     EXPECT_EQ(QueryU32(OID_GEN_XMIT_OK), 0u);
