@@ -53,8 +53,6 @@ std::set<std::string> KeysBelow(const std::string& path) {
     return out;
 }
 
-namespace {
-
 std::string ProgramPath() {
     char path[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, path, sizeof path);
@@ -62,6 +60,8 @@ std::string ProgramPath() {
     folder.resize(folder.find_last_of("\\/") + 1);
     return folder + "Regsweep.exe";
 }
+
+namespace {
 
 struct WindowSearch {
     DWORD processId;

@@ -21,6 +21,9 @@ void DeleteTree(const std::string& path);
 // Every key below path, as full paths, for before/after comparisons.
 std::set<std::string> KeysBelow(const std::string& path);
 
+// Regsweep.exe beside the test program.
+std::string ProgramPath();
+
 struct RunResult {
     bool started = false;
     bool finished = false;

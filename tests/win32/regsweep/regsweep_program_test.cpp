@@ -75,6 +75,54 @@ bool Under(const std::string& key, const std::string& root) {
     return key.size() == root.size() || key[root.size()] == '\\';
 }
 
+INT_PTR CALLBACK IgnoreMessages(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+
+// Dialog 102 made from Regsweep.exe's own template in this process, never shown: it
+// turns dialog units into pixels for that font (MapDialogRect cannot reach into
+// another process's window).
+class TemplateCopy {
+public:
+    TemplateCopy() {
+        module_ = LoadLibraryExA(ProgramPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+        if (module_ != nullptr)
+            dialog_ = CreateDialogParamA(module_, MAKEINTRESOURCEA(102), nullptr, &IgnoreMessages, 0);
+    }
+    ~TemplateCopy() {
+        if (dialog_ != nullptr) DestroyWindow(dialog_);
+        if (module_ != nullptr) FreeLibrary(module_);
+    }
+    TemplateCopy(const TemplateCopy&) = delete;
+    TemplateCopy& operator=(const TemplateCopy&) = delete;
+    bool made() const { return dialog_ != nullptr; }
+    LOGFONTA font() const {
+        LOGFONTA font{};
+        GetObjectA(reinterpret_cast<HFONT>(SendMessageA(dialog_, WM_GETFONT, 0, 0)), sizeof font, &font);
+        return font;
+    }
+    // Position and size convert apart, as the dialog manager places controls.
+    RECT pixels(int x, int y, int width, int height) const {
+        RECT origin{x, y, width, height};
+        MapDialogRect(dialog_, &origin);
+        return RECT{origin.left, origin.top, origin.left + origin.right, origin.top + origin.bottom};
+    }
+
+private:
+    HMODULE module_ = nullptr;
+    HWND dialog_ = nullptr;
+};
+
+// A control's rectangle in its dialog's client coordinates.
+RECT ChildRect(HWND dialog, int id) {
+    RECT rect{};
+    GetWindowRect(GetDlgItem(dialog, id), &rect);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+bool SameRect(const RECT& a, const RECT& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
 class ProgramTest : public ::testing::Test {
 protected:
     void SetUp() override { removeAll(); }
@@ -217,6 +265,26 @@ TEST_F(ProgramTest, InDebugModeTheLogShowsNewestFirstAndTheWindowStaysUntilOk) {
     // Instance names carry ampersands; the log field must show them, not underline.
     EXPECT_NE(GetWindowLongA(GetDlgItem(window, 1000), GWL_STYLE) & SS_NOPREFIX, 0);
     EXPECT_NE(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_APPWINDOW, 0);
+    // The title and the layout of dialog 102 in dialog units. (Its icons cannot be
+    // checked from here: Wine answers WM_GETICON only within the window's process.)
+    char title[32] = {};
+    GetWindowTextA(window, title, sizeof title);
+    EXPECT_STREQ(title, "Regsweep");
+    const TemplateCopy units;
+    ASSERT_TRUE(units.made());
+    const LOGFONTA font = units.font();
+    EXPECT_STREQ(font.lfFaceName, "MS Sans Serif");
+    HDC screen = GetDC(nullptr);
+    EXPECT_EQ(font.lfHeight, -MulDiv(8, GetDeviceCaps(screen, LOGPIXELSY), 72));
+    ReleaseDC(nullptr, screen);
+    EXPECT_GT(units.pixels(0, 0, 4, 8).right, 4);  // the mapping worked, not a 1:1 fallback
+    RECT client{};
+    GetClientRect(window, &client);
+    EXPECT_TRUE(SameRect(client, units.pixels(0, 0, 452, 229)));
+    EXPECT_TRUE(SameRect(ChildRect(window, IDOK), units.pixels(395, 7, 50, 14)));
+    EXPECT_TRUE(SameRect(ChildRect(window, 1000), units.pixels(7, 7, 386, 215)));
+    EXPECT_EQ(ChildRect(window, IDCANCEL).left, units.pixels(395, 208, 1, 1).left);
+    EXPECT_EQ(ChildRect(window, IDCANCEL).top, units.pixels(395, 208, 1, 1).top);
     PostMessageA(window, WM_COMMAND, IDOK, 0);
     EXPECT_EQ(WaitForSingleObject(process.hProcess, kWaitMs), WAIT_OBJECT_0);
     DWORD exitCode = 1;
