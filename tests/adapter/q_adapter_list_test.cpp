@@ -76,6 +76,42 @@ TEST_F(ListTest, RefreshRemovesUnpluggedAdaptersAndAddsNewOnesAtTheHead) {
     EXPECT_EQ(list.GetAt(0)->requestEvent, 0u);
 }
 
+TEST_F(ListTest, AdaptersFoundTogetherAreAddedHeadFirstFromTheFreshList) {
+    sim.SetScenario(ParseScenario(ThreeAdapters(false, true, false)));
+    QAdapterList list(context);
+    QAdapterInfo* wired = list.GetAt(0);
+    ASSERT_TRUE(wired->RefreshStatus());  // opens it
+    const LibHandle handle = wired->adapterHandle;
+    const EventHandle event = wired->requestEvent;
+
+    // A, C and D arrive at once. The fresh list holds D, C, B, A; each new one is put
+    // at the head in that order, so the last of them in the fresh list ends up first.
+    sim.SetScenario(ParseScenario(ThreeAdapters(true, true, true, true)));
+    list.Refresh();
+    EXPECT_EQ(Descriptions(list),
+              (std::vector<std::string>{"Card Wireless A", "Card Wireless C", "Card D", "Wired B"}));
+    // The record that stayed is the same one, still open on the same handle and event.
+    EXPECT_EQ(list.GetAt(3), wired);
+    EXPECT_EQ(wired->adapterHandle, handle);
+    EXPECT_EQ(wired->requestEvent, event);
+    EXPECT_EQ(sim.AdaptersOpen(), 1);
+}
+
+TEST_F(ListTest, RefreshWhenTheEnumerationCannotBeOpenedKeepsTheList) {
+    ScriptedLibrary lib(sim);
+    AdapterContext ctx(lib, desktop);
+    QAdapterList list(ctx);
+    ASSERT_EQ(list.GetCount(), 2u);
+    QAdapterInfo* head = list.GetAt(0);
+    QAdapterInfo* tail = list.GetAt(1);
+
+    lib.failEnumeration = true;
+    list.Refresh();
+    ASSERT_EQ(list.GetCount(), 2u);
+    EXPECT_EQ(list.GetAt(0), head);
+    EXPECT_EQ(list.GetAt(1), tail);
+}
+
 TEST_F(ListTest, RefreshThatFindsNothingKeepsTheList) {
     QAdapterList list(context);
     QAdapterInfo* product = list.GetAt(0);
