@@ -92,6 +92,12 @@ void ControlWindowWin32::paintBuffered() {
     const int h = clip.bottom - clip.top;
     PaintList list;
     control_.paint(size.width, size.height, list);
+    if (list.ops.empty()) {
+        // Nothing to draw (a progress bar with an empty range): copying the untouched
+        // off-screen bitmap would paint the control black.
+        EndPaint(hwnd_, &ps);
+        return;
+    }
     HFONT font = parentFont();
     // Drawn off-screen and copied in one go, so the bar never flickers.
     HDC memory = w > 0 && h > 0 ? CreateCompatibleDC(dc) : nullptr;

@@ -121,6 +121,63 @@ TEST_F(PageWithControls, ProgressBarAt37PercentFillsThirtySevenColumnsAndCentres
         for (int y = 0; y < h; ++y) ASSERT_EQ(target.pixel(x, y), fromWindow.pixel(x, y)) << x << "," << y;
 }
 
+// What a window shows, read back from its own device context.
+COLORREF onScreen(HWND window, int x, int y) {
+    HDC dc = GetDC(window);
+    const COLORREF colour = GetPixel(dc, x, y);
+    ReleaseDC(window, dc);
+    return colour;
+}
+
+void paintOver(HWND window, const RECT& area, COLORREF colour) {
+    HDC dc = GetDC(window);
+    HBRUSH brush = CreateSolidBrush(colour);
+    FillRect(dc, &area, brush);
+    DeleteObject(brush);
+    ReleaseDC(window, dc);
+}
+
+TEST_F(PageWithControls, ProgressBarWindowPaintsThroughItsBufferAndLeavesAnEmptyRangeAlone) {
+    TextProgressBar bar;
+    ASSERT_TRUE(host.attachControl(1162, bar));
+    SendMessageA(progress, PBM_SETRANGE32, 0, 100);
+    SendMessageA(progress, PBM_SETBARCOLOR, 0, kBar);
+    SendMessageA(progress, PBM_SETBKCOLOR, 0, kBack);
+    SendMessageA(progress, PBM_SETPOS, 37, 0);
+    RECT client{};
+    GetClientRect(progress, &client);
+    const int w = client.right;
+    const int h = client.bottom;
+
+    RenderTarget expected(w, h, RGB(200, 0, 200));
+    PaintList list;
+    bar.paint(w, h, list);
+    expected.draw(list, reinterpret_cast<HFONT>(SendMessageA(hwnd, WM_GETFONT, 0, 0)));
+    constexpr COLORREF kMarker = RGB(200, 0, 200);
+    auto sameAsExpected = [&](const char* when) {
+        for (int x = 0; x < w; ++x)
+            for (int y = 0; y < h; ++y)
+                ASSERT_EQ(expected.pixel(x, y), onScreen(progress, x, y)) << when << " " << x << "," << y;
+    };
+
+    paintOver(progress, client, kMarker);
+    RedrawWindow(progress, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    sameAsExpected("whole control");
+
+    // Only the right part repaints: the off-screen picture must land where it belongs.
+    RECT right{w / 2 + 3, 0, w, h};
+    paintOver(progress, right, kMarker);
+    RedrawWindow(progress, &right, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    sameAsExpected("right part");
+
+    // With an empty range nothing is drawn: what was there stays.
+    SendMessageA(progress, PBM_SETRANGE32, 30, 30);
+    paintOver(progress, client, kMarker);
+    RedrawWindow(progress, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    for (int x = 0; x < w; ++x)
+        for (int y = 0; y < h; ++y) ASSERT_EQ(kMarker, onScreen(progress, x, y)) << x << "," << y;
+}
+
 TEST_F(PageWithControls, ProgressBarWindowAnswersTextAndSizeMessages) {
     TextProgressBar bar;
     ASSERT_TRUE(host.attachControl(1162, bar));
