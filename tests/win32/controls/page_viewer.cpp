@@ -127,7 +127,7 @@ LRESULT CALLBACK galleryProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
 
 void runFor(int seconds) {
     const UINT_PTR timer = SetTimer(nullptr, 0, static_cast<UINT>(seconds * 1000), nullptr);
-    MSG msg;
+    MSG msg{};
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
         if (msg.message == WM_TIMER && msg.hwnd == nullptr && msg.wParam == timer) {
             KillTimer(nullptr, timer);

@@ -7,7 +7,7 @@
 #include "platform/paint_list_win32.h"
 
 inline void pumpMessages() {
-    MSG msg;
+    MSG msg{};
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
         TranslateMessage(&msg);
         DispatchMessageA(&msg);

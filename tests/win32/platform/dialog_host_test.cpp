@@ -17,7 +17,7 @@
 namespace {
 
 void pump() {
-    MSG msg;
+    MSG msg{};
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
