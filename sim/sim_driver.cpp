@@ -40,6 +40,9 @@ bool ValidFrequency(uint32_t kHz) {
 // The settings the program made fit this network.
 bool Fits(const SimAdapterState& st, const SimNetwork& n) {
     if (!n.inRange || !st.ssidRequested || st.requestedSsid.empty() || st.requestedSsid != n.ssid) return false;
+    // The card is 802.11b/g: a 5 GHz network shows up in the survey (the list keeps one
+    // for the channel arithmetic) but is out of the radio's reach.
+    if (FrequencyToChannel(n.frequencyKHz) == 0) return false;
     if (st.infrastructureMode == Ndis802_11Infrastructure && n.adhoc) return false;
     if (st.infrastructureMode == Ndis802_11IBSS && !n.adhoc) return false;
     if (n.wepKey.empty()) {

@@ -298,6 +298,13 @@ TEST_F(SimLinkTest, AHiddenNetworkIsReachedByItsName) {
     EXPECT_TRUE(Connected());
 }
 
+TEST_F(SimLinkTest, TheTwoPointFourGigahertzRadioNeverJoinsAFiveGigahertzNetwork) {
+    SetSsid("Campus5G");
+    sim.AdvanceClock(3000);
+    EXPECT_FALSE(Connected());
+    EXPECT_EQ(Query(OID_802_11_BSSID, 8).status, NDIS_STATUS_ADAPTER_NOT_READY);
+}
+
 TEST_F(SimLinkTest, DisassociateDropsTheLinkForGood) {
     SetSsid("HomeNet");
     sim.AdvanceClock(1000);
