@@ -20,12 +20,12 @@
 
 namespace {
 
-struct HeaderSpec {
+struct HeaderBitmaps {
     int id;
     int normal;
     int hover;
 };
-const HeaderSpec kHeader[] = {
+const HeaderBitmaps kHeader[] = {
     {IDC_HEADER_WIZARD, IDB_HEADER_WIZARD, IDB_HEADER_WIZARD_HOVER},
     {IDC_HEADER_LINK_INFO, IDB_HEADER_LINK, IDB_HEADER_LINK_HOVER},
     {IDC_HEADER_CONFIG, IDB_HEADER_CONFIG, IDB_HEADER_CONFIG_HOVER},
