@@ -14,7 +14,7 @@ public:
     virtual void startTimer(unsigned id, unsigned milliseconds) = 0;
     virtual void stopTimer(unsigned id) = 0;
     virtual void end(int result) = 0;
-    // Message box owned by the window, OK button.
+    // Message box owned by the window, information icon, OK button.
     virtual void showMessage(const std::string& text, const std::string& caption) = 0;
 };
 

@@ -92,7 +92,7 @@ void Win32DialogHost::end(int result) {
 }
 
 void Win32DialogHost::showMessage(const std::string& text, const std::string& caption) {
-    MessageBoxA(window_, text.c_str(), caption.c_str(), MB_OK);
+    MessageBoxA(window_, text.c_str(), caption.c_str(), MB_OK | MB_ICONINFORMATION);
 }
 
 }  // namespace regsweep

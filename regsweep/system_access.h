@@ -16,7 +16,7 @@ public:
     virtual unsigned long platformId() = 0;
     // Name of the user running the program; empty if it cannot be had.
     virtual std::string userName() = 0;
-    // Message box with no owner and an OK button.
+    // Message box with no owner, the information icon and an OK button.
     virtual void showMessage(const std::string& text, const std::string& caption) = 0;
     // Creates the log window for the dialog and runs it until it ends.
     virtual int runDialog(RegsweepDialog& dialog) = 0;

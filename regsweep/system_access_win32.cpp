@@ -21,7 +21,7 @@ std::string Win32System::userName() {
 }
 
 void Win32System::showMessage(const std::string& text, const std::string& caption) {
-    MessageBoxA(nullptr, text.c_str(), caption.c_str(), MB_OK);
+    MessageBoxA(nullptr, text.c_str(), caption.c_str(), MB_OK | MB_ICONINFORMATION);
 }
 
 int Win32System::runDialog(RegsweepDialog& dialog) {

@@ -119,6 +119,13 @@ RECT ChildRect(HWND dialog, int id) {
     return rect;
 }
 
+// A message box shows its icon in a static control of id 1088 (0x440), which holds
+// no icon when the box has none.
+bool HasIcon(HWND box) {
+    HWND icon = GetDlgItem(box, 0x440);
+    return icon != nullptr && SendMessageA(icon, STM_GETICON, 0, 0) != 0;
+}
+
 bool SameRect(const RECT& a, const RECT& b) {
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }
@@ -230,6 +237,8 @@ TEST_F(ProgramTest, WithoutANameTheUsageBoxShowsAndNothingIsDeleted) {
         HWND box = WaitForWindow(process.dwProcessId, "Usage...", kWaitMs);
         ASSERT_NE(box, nullptr) << arguments;
         EXPECT_NE(allStaticTexts(box).find("Regsweep UnInstallName/Registry /debug"), std::string::npos);
+        // Like every box of ours, it carries the information icon.
+        EXPECT_TRUE(HasIcon(box)) << arguments;
         PostMessageA(box, WM_COMMAND, IDOK, 0);
         EXPECT_EQ(WaitForSingleObject(process.hProcess, kWaitMs), WAIT_OBJECT_0);
         CloseHandle(process.hThread);
