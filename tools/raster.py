@@ -223,6 +223,10 @@ class Canvas:
         for y in range(self.h - 1, -1, -1):
             for x in range(self.w):
                 r, g, b, a = self.px[y * self.w + x]
+                if a < 0.5:
+                    # Masked out: systems that ignore alpha XOR this colour onto the
+                    # screen, so it must be black (and fully transparent for the others).
+                    r = g = b = a = 0
                 xor += bytes((int(round(b)), int(round(g)), int(round(r)), int(round(a * 255))))
         mask_row = ((self.w + 31) // 32) * 4
         andmask = bytearray()
