@@ -203,7 +203,30 @@ int CSystemTray::OnTrayNotification(uint32_t iconId, uint32_t mouseMessage) {
     return 1;
 }
 
+void CSystemTray::OnWorkAreaChanged() {
+    retryPendingAdd();
+}
+
 void CSystemTray::OnTaskbarCreated() {
+    if (pending_) {
+        retryPendingAdd();
+        return;
+    }
+    // A new taskbar holds no icons at all. Left out, a shown icon would be gone for good,
+    // and with it the only way to open or end a program that has no taskbar button.
+    // An icon the shell never held (hidden on a shell without hidden state) or that was
+    // removed on purpose stays out.
+    if (!enabled_ || removed_ || (hidden_ && !extendedShell_)) return;
+    record_.flags = kBasicFlags;
+    if (hidden_) {
+        record_.flags |= TrayIconRecord::kState;
+        record_.state = TrayIconRecord::kStateHidden;
+        record_.stateMask = TrayIconRecord::kStateHidden;
+    }
+    if (!shell_.notifyIcon(TrayShell::Notify::Add, record_)) pending_ = true;
+}
+
+void CSystemTray::retryPendingAdd() {
     // A failed add leaves the icon marked hidden as well as pending, so "hidden" cannot
     // tell us whether the icon should be in the tray; the creation flags can.
     if (!pending_) return;

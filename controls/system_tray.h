@@ -49,8 +49,10 @@ public:
 
     // The callback message: wParam carries the icon id, lParam the mouse message.
     virtual int OnTrayNotification(uint32_t iconId, uint32_t mouseMessage);
-    // "TaskbarCreated" and a work-area change: put the icon back if its add failed.
+    // "TaskbarCreated": the shell started afresh; put back a failed add, and an icon the
+    // old shell held. A work-area change: put the icon back only if its add failed.
     void OnTaskbarCreated();
+    void OnWorkAreaChanged();
 
     void MinimiseToTray(TrayShell::Handle window);
     void MaximiseFromTray(TrayShell::Handle window);
@@ -66,6 +68,7 @@ public:
 
 private:
     TrayShell::Handle targetWindow();
+    void retryPendingAdd();
     bool modify();
 
     TrayShell& shell_;

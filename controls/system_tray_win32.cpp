@@ -93,7 +93,7 @@ LRESULT TrayShellWin32::route(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
             return 0;
         }
         if (message == WM_SETTINGCHANGE && wParam == SPI_SETWORKAREA) {
-            tray_->OnTaskbarCreated();
+            tray_->OnWorkAreaChanged();
             return 0;
         }
     }

@@ -146,7 +146,7 @@ TEST_F(Tray, FailedFirstAddIsRetriedWhenTheTaskbarComesBack) {
     EXPECT_FALSE(tray.IsPending());
     EXPECT_FALSE(tray.IsHidden());
 
-    tray.OnTaskbarCreated();   // nothing left to retry
+    tray.OnWorkAreaChanged();   // nothing left to retry
     EXPECT_EQ(shell.notifies.size(), 3u);
 }
 
@@ -161,7 +161,7 @@ TEST_F(Tray, IconAddedLaterIsNoLongerPendingSoAWorkAreaChangeLeavesItShown) {
     // A work-area change: the shell still holds the icon and would refuse a second add.
     shell.addFails = true;
     size_t before = shell.notifies.size();
-    tray.OnTaskbarCreated();
+    tray.OnWorkAreaChanged();
     EXPECT_EQ(shell.notifies.size(), before);
     EXPECT_FALSE(tray.IsHidden());
     // So later changes still reach the shell instead of being kept for a show that never comes.
@@ -171,10 +171,45 @@ TEST_F(Tray, IconAddedLaterIsNoLongerPendingSoAWorkAreaChangeLeavesItShown) {
     EXPECT_STREQ(last().tip, "WLAN Monitor\nNo Card Found");
 }
 
-TEST_F(Tray, ShownIconIsNotAddedAgainOnTaskbarCreated) {
+TEST_F(Tray, ANewTaskbarGetsTheIconBackAsItWasAndAWorkAreaChangeAddsNothing) {
     ASSERT_TRUE(create());
+    tray.OnWorkAreaChanged();
+    EXPECT_EQ(shell.notifies.size(), 1u);   // the shell still holds it
+
+    ASSERT_TRUE(tray.SetTooltipText("WLAN Monitor\nNo Card Found"));
+    size_t before = shell.notifies.size();
+    tray.OnTaskbarCreated();                // the shell restarted and lost every icon
+    ASSERT_EQ(shell.notifies.size(), before + 1);
+    EXPECT_EQ(shell.notifies.back().what, TrayShell::Notify::Add);
+    EXPECT_STREQ(last().tip, "WLAN Monitor\nNo Card Found");
+    EXPECT_EQ(last().flags & TrayIconRecord::kState, 0u);
+    EXPECT_FALSE(tray.IsHidden());
+    EXPECT_FALSE(tray.IsPending());
+}
+
+TEST_F(Tray, AHiddenIconComesBackHiddenAndARemovedOneStaysOut) {
+    ASSERT_TRUE(create(/*hidden=*/true));
     tray.OnTaskbarCreated();
-    EXPECT_EQ(shell.notifies.size(), 1u);
+    EXPECT_EQ(shell.notifies.back().what, TrayShell::Notify::Add);
+    EXPECT_NE(last().flags & TrayIconRecord::kState, 0u);
+    EXPECT_EQ(last().state & TrayIconRecord::kStateHidden, TrayIconRecord::kStateHidden);
+    EXPECT_TRUE(tray.IsHidden());
+
+    ASSERT_TRUE(tray.RemoveIcon());
+    size_t before = shell.notifies.size();
+    tray.OnTaskbarCreated();
+    EXPECT_EQ(shell.notifies.size(), before);
+}
+
+TEST_F(Tray, AFailedReAddAfterANewTaskbarIsRetriedOnTheNextChance) {
+    ASSERT_TRUE(create());
+    shell.addFails = true;
+    tray.OnTaskbarCreated();
+    EXPECT_TRUE(tray.IsPending());
+    shell.addFails = false;
+    tray.OnWorkAreaChanged();
+    EXPECT_EQ(shell.notifies.back().what, TrayShell::Notify::Add);
+    EXPECT_FALSE(tray.IsPending());
 }
 
 TEST_F(Tray, RemoveThenShowAddsTheIconAgain) {
