@@ -155,7 +155,7 @@ uint32_t SimAdapterLibrary::MakeNdisRequest(LibHandle adapter, NdisRequest& requ
 }
 
 void SimAdapterLibrary::Log(const SimRequestLogEntry& entry) {
-    log_.push_back(entry);
+    if (keepHistory_) log_.push_back(entry);
     if (logFile_.empty()) return;
     std::ofstream out(logFile_, std::ios::app);
     if (out) out << FormatLogLine(entry) << '\n';
@@ -170,7 +170,7 @@ EventHandle SimAdapterLibrary::CreateSignalEvent(const std::string& name) {
     }
     const EventHandle e = nextEvent_++;
     events_[e] = name;
-    eventNames_.push_back(name);
+    if (keepHistory_) eventNames_.push_back(name);
     ++eventsCreated_;
     return e;
 }

@@ -59,6 +59,9 @@ public:
     void ClearRequestLog() { log_.clear(); }
     // Also append each request as a line to this file ("" = no file).
     void SetLogFile(const std::string& path) { logFile_ = path; }
+    // Whether the request log and event names are kept in memory. Tests read them; the
+    // DLL inside a program that runs all day must not let them grow without end.
+    void KeepHistory(bool keep) { keepHistory_ = keep; }
     // Events: how many were made and closed, with their names ("" for unnamed).
     int EventsCreated() const { return eventsCreated_; }
     int EventsClosed() const { return eventsClosed_; }
@@ -108,6 +111,7 @@ private:
     uint32_t lastFileCheck_ = 0;
     bool fileChecked_ = false;
     std::vector<SimRequestLogEntry> log_;
+    bool keepHistory_ = true;
     std::string logFile_;
     std::map<LibHandle, Enumeration> enumerations_;
     std::map<LibHandle, std::pair<std::string, std::string>> entries_;  // entry -> (description, device name)

@@ -41,6 +41,7 @@ std::string BesideDll(const char* fileName) {
 SimAdapterLibrary& Library() {
     if (!library) {
         library = std::make_unique<SimAdapterLibrary>();
+        library->KeepHistory(false);   // nothing in the process reads it; the file log is the record
         library->SetClock([] { return static_cast<uint32_t>(GetTickCount()); });
         std::string scenario = EnvVar("LUMORA_SIM_SCENARIO");
         if (scenario.empty()) scenario = BesideDll("W32N50.ini");

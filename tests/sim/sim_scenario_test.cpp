@@ -181,6 +181,28 @@ TEST_F(SimLogTest, EveryRequestIsLoggedInOrderAndToTheFile) {
     std::remove(path.c_str());
 }
 
+TEST_F(SimLogTest, WithoutHistoryNothingGrowsInMemoryButTheFileStillGetsEveryLine) {
+    const std::string path = TempPath("requests-nohistory.log");
+    std::remove(path.c_str());
+    sim.SetLogFile(path);
+    sim.KeepHistory(false);
+    for (int i = 0; i < 500; ++i) {
+        EXPECT_EQ(Query(OID_GEN_RCV_OK, 4).status, NDIS_STATUS_SUCCESS);
+        const EventHandle e = sim.CreateSignalEvent("OiderComOverlappedEvent");
+        ASSERT_NE(e, 0u);
+        sim.CloseSignalEvent(e);
+    }
+    EXPECT_TRUE(sim.RequestLog().empty());
+    EXPECT_TRUE(sim.EventNames().empty());
+    EXPECT_EQ(sim.EventsOpen(), 0);
+
+    std::ifstream in(path);
+    int lines = 0;
+    for (std::string line; std::getline(in, line);) ++lines;
+    EXPECT_EQ(lines, 500);
+    std::remove(path.c_str());
+}
+
 TEST_F(SimLogTest, QueriesLogOnlyTheHeadOfTheirBuffer) {
     Query(0xFFA0C90A, 15392);
     ASSERT_EQ(sim.RequestLog().size(), 1u);
