@@ -6,6 +6,7 @@
 #include "adapter/adapter_library_win32.h"
 #include "app/language_texts.h"
 #include "app/lumora_app.h"
+#include "app/lumora_pages.h"
 #include "app/main_dialog.h"
 #include "app/main_page_host.h"
 #include "app/main_pages.h"
@@ -16,8 +17,11 @@
 #include "controls/page_host.h"
 #include "controls/system_tray.h"
 #include "controls/system_tray_win32.h"
+#include "pages/page_services.h"
 #include "platform/desktop_win32.h"
 #include "platform/dialog_host_win32.h"
+#include "platform/dialog_runner_win32.h"
+#include "profiles/profile_store.h"
 #include "profiles/registry_settings_store.h"
 
 namespace {
@@ -41,7 +45,10 @@ void runMainWindow(Program& program, HWND owner, uint32_t osVersionCode) {
     trayShell.attach(&trayIcon);
     SetTrayIcon(&trayIcon);
 
-    MainPages pages;
+    ProfileStore store(program.settings);
+    DialogRunnerWin32 dialogs;
+    PageServices services{store, program.desktop, program.texts, dialogs};
+    LumoraPages pages(services);
     PageHost pageHost;
     PageHostPages hostPages(pageHost);
     MainWindowShellWin32 shell;

@@ -1,6 +1,6 @@
 #include "controls/hover_bitmap_button.h"
 
-#include "controls/window_messages.h"
+#include "platform/win32_numbers.h"
 
 HoverBitmapButton::~HoverBitmapButton() { freeBitmaps(); }
 

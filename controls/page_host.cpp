@@ -1,6 +1,6 @@
 #include "controls/page_host.h"
 
-#include "controls/window_messages.h"
+#include "platform/win32_numbers.h"
 
 namespace {
 constexpr int kMargin = 4;

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "controls/window_messages.h"
+#include "platform/win32_numbers.h"
 
 namespace {
 struct Range {  // PBRANGE

@@ -7,7 +7,6 @@
 #include "adapter/q_adapter_info.h"
 #include "platform/desktop.h"
 #include "profiles/profile_store.h"
-#include "profiles/wep_key_fields.h"
 #include "profiles/wep_keys.h"
 
 const char* const kDriverAccessErrorText =
@@ -65,7 +64,7 @@ uint32_t authenticationModeFor(const std::string& authentication) {
     return Ndis802_11AuthModeAutoSwitch;
 }
 
-void applyProfile(const ApplyContext& c, const std::string& profile) {
+KeyOutcome applyProfile(const ApplyContext& c, const std::string& profile) {
     ProfileStore& store = c.store;
     const uint32_t mode = infrastructureModeFor(store.readValue(profile, ProfileValue::OperationMode, ""));
     setValue(c, OID_802_11_INFRASTRUCTURE_MODE, mode);
@@ -78,43 +77,47 @@ void applyProfile(const ApplyContext& c, const std::string& profile) {
     setValue(c, OID_802_11_AUTHENTICATION_MODE,
              authenticationModeFor(store.readValue(profile, ProfileValue::Authentication, "")));
 
-    if (store.readValue(profile, ProfileValue::WepEnabled, "") != ProfileText::Off) {
-        applyWepKeys(c, profile);
-        return;
-    }
+    if (store.readValue(profile, ProfileValue::WepEnabled, "") != ProfileText::Off) return applyWepKeys(c, profile);
     setWepOff(c, profile);
+    return KeyOutcome::NotSent;
 }
 
-void applySecurity(const ApplyContext& c, const std::string& profile) {
+KeyOutcome applySecurity(const ApplyContext& c, const std::string& profile) {
     ProfileStore& store = c.store;
     setValue(c, OID_802_11_DISASSOCIATE, 0);
     setValue(c, OID_802_11_INFRASTRUCTURE_MODE,
              infrastructureModeFor(store.readValue(profile, ProfileValue::OperationMode, "")));
     setValue(c, OID_802_11_AUTHENTICATION_MODE,
              authenticationModeFor(store.readValue(profile, ProfileValue::Authentication, "")));
+    KeyOutcome key = KeyOutcome::NotSent;
     if (store.readValue(profile, ProfileValue::WepEnabled, "") == ProfileText::Off)
         setWepOff(c, profile);
     else
-        applyWepKeys(c, profile);
+        key = applyWepKeys(c, profile);
     const bool filterOff = store.readValue(profile, ProfileValue::OneX, "") == ProfileText::Off;
     setValue(c, OID_802_11_PRIVACY_FILTER, filterOff ? Ndis802_11PrivFilterAcceptAll : Ndis802_11PrivFilter8021xWEP);
+    return key;
 }
 
-void applyWepKeys(const ApplyContext& c, const std::string& profile) {
+KeyOutcome applyWepKeys(const ApplyContext& c, const std::string& profile) {
     ProfileStore& store = c.store;
+    KeyOutcome key = KeyOutcome::NotSent;
     const int k = profileNumber(store.readValue(profile, ProfileValue::KeyIndex, ""));
     if (k >= 1 && k <= 4) {
-        std::string key = store.readValue(profile, ProfileValue::keyText(k), "");
-        if (store.readValue(profile, ProfileValue::KeyFormat, "") == ProfileText::Ascii) key = keyTextToHex(key);
+        std::string keyText = store.readValue(profile, ProfileValue::keyText(k), "");
+        if (store.readValue(profile, ProfileValue::KeyFormat, "") == ProfileText::Ascii) keyText = keyTextToHex(keyText);
         const int size = profileNumber(store.readValue(profile, ProfileValue::keyLength(k), ""));
-        if (size == kKeySize64 || size == kKeySize128) addDefaultKey(c, key, k, profile);
+        if (size == kKeySize64 || size == kKeySize128) key = addDefaultKey(c, keyText, k, profile);
     }
+    if (key == KeyOutcome::Refused)
+        c.desktop.messageBox(kDriverAccessErrorText, kDriverAccessErrorTitle, MessageIcon::Stop);
     setValue(c, OID_802_11_WEP_STATUS, Ndis802_11WEPEnabled);
     setSsid(c, profile);
+    return key;
 }
 
-void addDefaultKey(const ApplyContext& c, const std::string& text, int k, const std::string& profile) {
-    if (!c.adapter || k < 1 || k > 4) return;
+KeyOutcome addDefaultKey(const ApplyContext& c, const std::string& text, int k, const std::string& profile) {
+    if (!c.adapter || k < 1 || k > 4) return KeyOutcome::NotSent;
     const int size = profileNumber(c.store.readValue(profile, ProfileValue::keyLength(k), ""));
     std::string key = text;
     if (size == kKeySize64) {
@@ -122,15 +125,11 @@ void addDefaultKey(const ApplyContext& c, const std::string& text, int k, const 
     } else if (size == kKeySize128) {
         if (key.empty()) key = kDefaultKey128;
     } else {
-        return;
+        return KeyOutcome::NotSent;
     }
     // A key of the wrong length (never validated, e.g. edited by hand) is not sent.
-    if (static_cast<int>(key.size()) != requiredKeyLength(size, false)) return;
-    if (!addWepKey(c, size, key, k)) {
-        c.desktop.messageBox(kDriverAccessErrorText, kDriverAccessErrorTitle, MessageIcon::Stop);
-        return;
-    }
-    if (c.keyWindow) maskKeyEdits(*c.keyWindow);
+    if (static_cast<int>(key.size()) != requiredKeyLength(size, false)) return KeyOutcome::NotSent;
+    return addWepKey(c, size, key, k) ? KeyOutcome::Sent : KeyOutcome::Refused;
 }
 
 bool addWepKey(const ApplyContext& c, int lengthCode, const std::string& hexText, int k) {

@@ -4,11 +4,12 @@
 //
 // Everything is read from the store by profile name when the sequence runs. Callers
 // pass an ApplyContext naming the store, the current adapter record (GetCurrentAdapter()
-// at the time of the call; null when there is none), the desktop for the error box, and
-// the window whose key edits are masked after a key was sent (null when none, as for the
-// link monitor and the site survey):
+// at the time of the call; null when there is none) and the desktop for the error box.
+// The sequences never touch a window: a caller that shows the keys masks its key edits
+// when the default key was sent:
 //
-//   applyProfile({store, GetCurrentAdapter(), desktop, &controls()}, name);
+//   if (applyProfile({store, GetCurrentAdapter(), desktop}, name) == KeyOutcome::Sent)
+//       maskKeyEdits(controls());
 //   store.copyToActiveSetting(name);
 //
 // With no current adapter record nothing is sent and no message shows, but the store
@@ -20,17 +21,19 @@
 #include <cstdint>
 #include <string>
 
-class Controls;
 class Desktop;
 class ProfileStore;
 class QAdapterInfo;
 
 struct ApplyContext {
     ProfileStore& store;
-    QAdapterInfo* adapter;         // current adapter record, or null
+    QAdapterInfo* adapter;   // current adapter record, or null
     Desktop& desktop;
-    Controls* keyWindow = nullptr; // key edits to mask after a key was sent, or null
 };
+
+// What became of the default key: not sent (WEP off, no key chosen, a key of the wrong
+// length, no adapter), sent, or refused by the driver (the user has been told).
+enum class KeyOutcome { NotSent, Sent, Refused };
 
 // "Can't access WLAN driver. ..." with the title "Error" and the stop icon.
 extern const char* const kDriverAccessErrorText;
@@ -38,16 +41,17 @@ extern const char* const kDriverAccessErrorTitle;
 
 // The whole profile: network type, ActiveSetting's Channel, ad-hoc channel,
 // disassociate, authentication, then WEP keys or WEP off, and the SSID.
-void applyProfile(const ApplyContext& context, const std::string& profile);
+KeyOutcome applyProfile(const ApplyContext& context, const std::string& profile);
 // The security settings (the Security page passes "ActiveSetting"): disassociate,
 // network type, authentication, WEP keys or WEP off with the SSID, privacy filter.
-void applySecurity(const ApplyContext& context, const std::string& profile);
-// The WEP-on branch: the default key, WEP enabled, the SSID.
-void applyWepKeys(const ApplyContext& context, const std::string& profile);
+KeyOutcome applySecurity(const ApplyContext& context, const std::string& profile);
+// The WEP-on branch: the default key (a refusal shows the driver-access error, and the
+// sequence goes on), WEP enabled, the SSID.
+KeyOutcome applyWepKeys(const ApplyContext& context, const std::string& profile);
 // Sends the default key `text` (hexadecimal digits; a default key when empty) of size
-// Key<k>Length of `profile`. Wrong lengths are dropped quietly; a driver failure shows
-// the driver-access error; success masks the context's key window.
-void addDefaultKey(const ApplyContext& context, const std::string& text, int k, const std::string& profile);
+// Key<k>Length of `profile`. Wrong lengths are dropped quietly. Shows nothing: the
+// caller tells the user of a refusal and masks its key edits after a success.
+KeyOutcome addDefaultKey(const ApplyContext& context, const std::string& text, int k, const std::string& profile);
 // Removes all four keys, then adds key k (1 to 4) of size `lengthCode` (0 64-bit,
 // 1 128-bit) from the first 10 or 26 digits of `hexText`. True when every request
 // succeeded (and for a size code that is neither, after the removals).

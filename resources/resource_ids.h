@@ -101,6 +101,16 @@
 #define IDC_MAIN_BANNER          1303  /* main window picture */
 #define IDC_HEADER_RULE          1304  /* line under the header row of a page */
 
+/* link display: Link Info page (103) and the wizard's test page (113) */
+#define IDC_SIGNAL_BAR           1162
+#define IDC_SIGNAL_PERCENT       1014
+#define IDC_QUALITY_BAR          1163
+#define IDC_QUALITY_PERCENT      1017
+#define IDC_TX_FIGURE            1015
+#define IDC_RX_FIGURE            1016
+#define IDC_TX_GRAPH             1227
+#define IDC_RX_GRAPH             1226
+
 /* profile editor (dialog 110) */
 #define IDC_EDITOR_PROFILE_NAME  1164
 #define IDC_EDITOR_SSID          1165

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "controls/hover_bitmap_button.h"
-#include "controls/window_messages.h"
+#include "platform/win32_numbers.h"
 #include "support/fake_control_window.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "controls/page_host.h"
-#include "controls/window_messages.h"
+#include "platform/win32_numbers.h"
 #include "support/fake_control_window.h"
 #include "support/fake_dialog_window.h"
 

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "controls/text_progress_bar.h"
-#include "controls/window_messages.h"
+#include "platform/win32_numbers.h"
 #include "support/fake_control_window.h"
 
 namespace {

@@ -49,7 +49,7 @@ protected:
 
 TEST_F(ApplySimTest, OpenNetworkAssociates) {
     profile("Home", {{"SSID", "HomeNet"}, {"OperationMode", "0"}, {"Authentication", "0"}, {"WepEnabled", "0"}});
-    ApplyContext context{store, adapter, desktop, nullptr};
+    ApplyContext context{store, adapter, desktop};
     applyProfile(context, "Home");
     EXPECT_EQ(sentOids(), (std::vector<uint32_t>{OID_802_11_INFRASTRUCTURE_MODE, OID_802_11_DISASSOCIATE,
                                                  OID_802_11_AUTHENTICATION_MODE, OID_802_11_WEP_STATUS,
@@ -62,7 +62,7 @@ TEST_F(ApplySimTest, OpenNetworkAssociates) {
 TEST_F(ApplySimTest, WepNetworkAssociatesOnlyWithItsKey) {
     profile("Lab", {{"SSID", "VexaLab"}, {"OperationMode", "0"}, {"Authentication", "2"}, {"WepEnabled", "1"},
                     {"KeyIndex", "2"}, {"Key2Length", "0"}, {"KeyFormat", "0"}, {"Key2", "1234567890"}});
-    ApplyContext context{store, adapter, desktop, nullptr};
+    ApplyContext context{store, adapter, desktop};
     applyProfile(context, "Lab");
     EXPECT_TRUE(desktop.messages.empty());
     EXPECT_TRUE(linkUp());
@@ -77,7 +77,7 @@ TEST_F(ApplySimTest, AsciiKeyReachesTheDriverAsItsCharacterCodes) {
     // ASCII key must fail to associate while its hex spelling succeeds.
     profile("Office", {{"SSID", "Office128"}, {"Authentication", "1"}, {"WepEnabled", "1"}, {"KeyIndex", "1"},
                        {"Key1Length", "1"}, {"KeyFormat", "0"}, {"Key1", "0a1b2c3d4e5f60718293a4b5c6"}});
-    ApplyContext context{store, adapter, desktop, nullptr};
+    ApplyContext context{store, adapter, desktop};
     applyProfile(context, "Office");
     EXPECT_TRUE(linkUp());
     profile("Office", {{"KeyFormat", "1"}, {"Key1", "0a1b2c3d4e5f6"}});

@@ -1,6 +1,8 @@
 #pragma once
-// The window-system message numbers and styles the portable controls act on, so that
-// their logic compiles and is tested without <windows.h>.
+// The window-system numbers the portable core acts on (messages, notification codes,
+// styles, record layouts), so that its logic compiles and is tested without
+// <windows.h>. Every number lives here once; the windows build checks each one against
+// the system's headers, so a typo cannot pass.
 
 #include <cstdint>
 
@@ -41,6 +43,16 @@ constexpr uint32_t kTabStyleRight = 0x0002;
 constexpr uint32_t kTabStyleVertical = 0x0080;
 constexpr uint32_t kTcnSelChange = static_cast<uint32_t>(-551);
 constexpr uint32_t kTcnSelChanging = static_cast<uint32_t>(-552);
+
+// Control notification codes, as WM_COMMAND's high word carries them.
+constexpr int kBnClicked = 0;        // BN_CLICKED (also STN_CLICKED of a notifying static)
+constexpr int kStnDblClk = 1;        // STN_DBLCLK
+constexpr int kEnSetFocus = 0x0100;  // EN_SETFOCUS
+constexpr int kEnChange = 0x0300;    // EN_CHANGE
+constexpr int kCbnSelChange = 1;     // CBN_SELCHANGE
+// Common-control notifications, as WM_NOTIFY's record carries them.
+constexpr uint32_t kNmClick = static_cast<uint32_t>(-2);     // NM_CLICK
+constexpr uint32_t kNmDblClk = static_cast<uint32_t>(-3);    // NM_DBLCLK
 
 // System colours.
 constexpr int kColorWindow = 5;

@@ -1,0 +1,18 @@
+#pragma once
+// What the pages of the main window reach outside themselves: the profile store, the
+// desktop (message boxes, beep, clock), the language texts and the modal-dialog runner.
+// The program builds one PageServices at start-up; every page keeps a reference to it,
+// so it must outlive the pages. The adapter is not here: pages read the current adapter
+// record afresh (GetCurrentAdapter()) every time they need it.
+
+class Desktop;
+class DialogRunner;
+class LanguageTexts;
+class ProfileStore;
+
+struct PageServices {
+    ProfileStore& store;
+    Desktop& desktop;
+    LanguageTexts& texts;
+    DialogRunner& dialogs;
+};
