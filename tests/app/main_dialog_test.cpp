@@ -15,7 +15,7 @@
 #include "controls/system_tray.h"
 #include "sim/sim_adapter_library.h"
 #include "support/fake_desktop.h"
-#include "tray/fake_tray_shell.h"
+#include "controls/fake_tray_shell.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "controls/system_tray.h"
-#include "tray/fake_tray_shell.h"
+#include "controls/fake_tray_shell.h"
 
 namespace {
 

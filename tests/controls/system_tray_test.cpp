@@ -4,7 +4,7 @@
 #include <string>
 
 #include "controls/system_tray.h"
-#include "tray/fake_tray_shell.h"
+#include "controls/fake_tray_shell.h"
 
 namespace {
 

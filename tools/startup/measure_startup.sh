@@ -1,21 +1,25 @@
 #!/usr/bin/env bash
 # Start-up cost of Lumora under Wine beside a bare dialog program built the same way:
 # process start to first poll (median of N runs) and the working set at that moment.
-#   tests/e2e/measure_startup.sh [runs]     (default 7; uses $LUMORA_BUILD or build)
+#   tools/startup/measure_startup.sh [runs]     (default 7; uses $LUMORA_BUILD or build)
 # A measurement, not a test: it prints figures and judges nothing.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 root=$(pwd)
 runs=${1:-7}
 build=${LUMORA_BUILD:-build}
-win="$build/win32"
+export LUMORA_WINEARCH=$(scripts/wine-arch)
+win="$build/$LUMORA_WINEARCH"
+toolchain=$([ "$LUMORA_WINEARCH" = win64 ] && echo mingw-x86_64 || echo mingw-i686)
 if [ -z "${DISPLAY:-}" ]; then
-  cmake -S . -B "$win" -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" >/dev/null
+  cmake -S . -B "$win" -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$root/cmake/$toolchain.cmake" >/dev/null
   cmake --build "$win" --target Lumora W32N50 bare_dialog startup_cost -j "$(nproc)" >/dev/null
-  scripts/wine-prefix "$win/wineprefix"
+  scripts/wine-prefix "$win/wineprefix" "$LUMORA_WINEARCH"
   exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
 fi
-export WINEPREFIX="$root/$win/wineprefix" WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX="$root/$win/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+. scripts/wine-loader
+wine() { "$LUMORA_WINE" "$@"; }
 tmp=$(mktemp -d)
 trap 'wineserver -k 2>/dev/null || true; rm -rf "$tmp"' EXIT
 winpath() { echo "Z:${1//\//\\}"; }
