@@ -5,8 +5,7 @@
 #include <cstring>
 
 #include "adapter/ndis.h"
-
-static_assert(sizeof(void*) == 4, "the request record carries a 32-bit buffer address");
+#include "adapter/ndis_request_record.h"
 
 namespace {
 // The library's exports, all stdcall with 32-bit arguments.
@@ -20,10 +19,6 @@ using CloseAdapterFn = BOOL(WINAPI*)(HANDLE);
 using MakeRequestFn = DWORD(WINAPI*)(HANDLE, void*, OVERLAPPED*, BOOL);
 using RegistryPathFn = const char*(WINAPI*)();
 
-// The request record: our six fields at 20-43, the library's own bytes before them. We
-// give it room beyond the fields in case the library keeps more there.
-constexpr size_t kRecordSize = 64;
-constexpr size_t kType = 20, kOid = 24, kBuffer = 28, kLength = 32, kWritten = 36, kNeeded = 40;
 // A registry path longer than this is not a path; never read further.
 constexpr size_t kMaxRegistryPath = 1024;
 
@@ -39,12 +34,6 @@ Fn As(void* p) {
 }
 HANDLE ToHandle(LibHandle h) { return reinterpret_cast<HANDLE>(static_cast<uintptr_t>(h)); }
 LibHandle FromHandle(HANDLE h) { return static_cast<LibHandle>(reinterpret_cast<uintptr_t>(h)); }
-void Put(uint8_t* record, size_t offset, uint32_t v) { std::memcpy(record + offset, &v, 4); }
-uint32_t Get(const uint8_t* record, size_t offset) {
-    uint32_t v;
-    std::memcpy(&v, record + offset, 4);
-    return v;
-}
 constexpr DWORD kNoLibraryError = ERROR_PROC_NOT_FOUND;
 }  // namespace
 
@@ -111,19 +100,14 @@ void Win32AdapterLibrary::CloseAdapter(LibHandle adapter) {
 
 uint32_t Win32AdapterLibrary::MakeNdisRequest(LibHandle adapter, NdisRequest& request, EventHandle event) {
     if (!makeRequest_) return NDIS_STATUS_FAILURE;
-    alignas(4) uint8_t record[kRecordSize] = {};
-    Put(record, kType, request.requestType);
-    Put(record, kOid, request.oid);
-    Put(record, kBuffer, static_cast<uint32_t>(reinterpret_cast<uintptr_t>(request.buffer)));
-    Put(record, kLength, request.bufferLength);
-    Put(record, kWritten, 0);
-    Put(record, kNeeded, 0);
+    alignas(4) uint8_t record[NdisRequestRecord::kSize] = {};
+    NdisRequestRecord::pack(record, request);
     OVERLAPPED overlapped{};
     overlapped.hEvent = reinterpret_cast<HANDLE>(event);
     // wait = 1: the call returns only when the driver has completed the request.
     const DWORD status = As<MakeRequestFn>(makeRequest_)(ToHandle(adapter), record, &overlapped, TRUE);
-    request.bytesWritten = Get(record, kWritten);
-    request.bytesNeeded = Get(record, kNeeded);
+    request.bytesWritten = NdisRequestRecord::get(record, NdisRequestRecord::kWritten);
+    request.bytesNeeded = NdisRequestRecord::get(record, NdisRequestRecord::kNeeded);
     return status;
 }
 

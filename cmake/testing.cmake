@@ -10,8 +10,15 @@ if(LUMORA_WIN32)
   set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
   set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
   add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
-  # The prefix lives inside the build folder; scripts/test creates it before ctest.
+  # The prefix lives inside the build folder; scripts/test creates it before ctest. A
+  # 64-bit build (for machines that cannot run 32-bit code) runs in a 64-bit prefix
+  # through Wine's 64-bit loader.
   set(LUMORA_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
+  if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    set(LUMORA_WINEARCH win64)
+  else()
+    set(LUMORA_WINEARCH win32)
+  endif()
   configure_file(${CMAKE_SOURCE_DIR}/cmake/wine-run.sh.in ${CMAKE_BINARY_DIR}/wine-run.sh @ONLY
                  FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
   set(LUMORA_GTEST_LIBS GTest::gtest GTest::gmock)

@@ -10,9 +10,9 @@
 #include <string>
 
 #include "adapter/ndis.h"
+#include "adapter/ndis_request_record.h"
 #include "sim/sim_adapter_library.h"
 
-static_assert(sizeof(void*) == 4, "the request record carries a 32-bit buffer address");
 
 namespace {
 
@@ -54,16 +54,6 @@ SimAdapterLibrary& Library() {
 HANDLE ToHandle(LibHandle h) { return reinterpret_cast<HANDLE>(static_cast<uintptr_t>(h)); }
 LibHandle FromHandle(HANDLE h) { return static_cast<LibHandle>(reinterpret_cast<uintptr_t>(h)); }
 
-uint32_t Field(const uint8_t* record, size_t offset) {
-    uint32_t v;
-    std::memcpy(&v, record + offset, 4);
-    return v;
-}
-void PutField(uint8_t* record, size_t offset, uint32_t v) { std::memcpy(record + offset, &v, 4); }
-
-// Offsets of the request record's fields; bytes 0-19 are ours and unused.
-constexpr size_t kType = 20, kOid = 24, kBuffer = 28, kLength = 32, kWritten = 36, kNeeded = 40;
-
 }  // namespace
 
 extern "C" {
@@ -88,15 +78,10 @@ DWORD WINAPI W32N_MakeNdisRequest(HANDLE adapter, void* record, OVERLAPPED* over
     (void)wait;  // every request completes before we return
     if (!record) return NDIS_STATUS_FAILURE;
     uint8_t* r = static_cast<uint8_t*>(record);
-    NdisRequest request;
-    request.requestType = Field(r, kType);
-    request.oid = Field(r, kOid);
-    request.buffer = reinterpret_cast<void*>(static_cast<uintptr_t>(Field(r, kBuffer)));
-    request.bufferLength = Field(r, kLength);
+    NdisRequest request = NdisRequestRecord::unpack(r);
     const EventHandle event = overlapped ? reinterpret_cast<EventHandle>(overlapped->hEvent) : 0;
     const DWORD status = Library().MakeNdisRequest(FromHandle(adapter), request, event);
-    PutField(r, kWritten, request.bytesWritten);
-    PutField(r, kNeeded, request.bytesNeeded);
+    NdisRequestRecord::putCounters(r, request.bytesWritten, request.bytesNeeded);
     if (overlapped) {
         overlapped->Internal = status;
         overlapped->InternalHigh = request.bytesWritten;

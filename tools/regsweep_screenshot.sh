@@ -9,9 +9,12 @@ cd "$(dirname "$0")/.."
 build=$(realpath "${1:-build/regsweep/win32}")
 out=$(realpath -m "${2:-build/regsweep/regsweep_debug.png}")
 [ -x "$build/bin/Regsweep.exe" ] || { echo "no $build/bin/Regsweep.exe: build the windows build first" >&2; exit 1; }
-scripts/wine-prefix "$build/wineprefix"
+LUMORA_WINEARCH=$(scripts/wine-arch)
+scripts/wine-prefix "$build/wineprefix" "$LUMORA_WINEARCH"
+. scripts/wine-loader
+wine() { "$LUMORA_WINE" "$@"; }
 
-export WINEPREFIX="$build/wineprefix" WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX="$build/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
