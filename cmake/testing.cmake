@@ -47,3 +47,21 @@ function(lumora_add_test name)
     add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
   endif()
 endfunction()
+
+# lumora_add_fuzzer(NAME src... [LIBS lib...])
+# A libFuzzer target (LLVMFuzzerTestOneInput), in tests/<subsystem>/fuzz/CMakeLists.txt,
+# made only in the fuzz build: the host sources compiled with clang, -DLUMORA_FUZZ=ON
+# (scripts/test uses build/fuzz), which makes nothing but the fuzzers. Its CTest
+# test runs it briefly with a fixed seed, so every test run keeps it alive; a long run is
+# `build/fuzz/<dir>/NAME -runs=10000000` by hand.
+function(lumora_add_fuzzer name)
+  if(NOT LUMORA_FUZZ)
+    return()
+  endif()
+  cmake_parse_arguments(F "" "" "LIBS" ${ARGN})
+  add_executable(${name} ${F_UNPARSED_ARGUMENTS})
+  target_link_libraries(${name} PRIVATE ${F_LIBS})
+  target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+  add_test(NAME ${name} COMMAND ${name} -seed=1 -max_total_time=5 WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
+endfunction()
