@@ -10,7 +10,7 @@ class ServiceControl {
 public:
     using Handle = uintptr_t;
 
-    enum ServiceState : uint32_t { kStopped = 1, kStartPending = 2, kRunning = 4 };
+    enum ServiceState : uint32_t { kStopped = 1, kStartPending = 2, kStopPending = 3, kRunning = 4 };
 
     virtual ~ServiceControl() = default;
 
@@ -24,6 +24,8 @@ public:
     // StartServiceA with no arguments; does not wait.
     virtual bool startService(Handle service) = 0;
     virtual void closeServiceHandle(Handle handle) = 0;
+    // Sleep: the pause between two looks at a service that is still stopping.
+    virtual void pause(uint32_t milliseconds) = 0;
 
     // RegOpenKeyExA below HKEY_LOCAL_MACHINE with all access.
     virtual Handle openMachineKey(const std::string& path) = 0;

@@ -41,6 +41,8 @@ void ServiceControlWin32::closeServiceHandle(Handle handle) {
     if (handle) CloseServiceHandle(sc(handle));
 }
 
+void ServiceControlWin32::pause(uint32_t milliseconds) { Sleep(milliseconds); }
+
 ServiceControl::Handle ServiceControlWin32::openMachineKey(const std::string& path) {
     HKEY opened = nullptr;
     if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, kKeyAllAccess, &opened) != ERROR_SUCCESS)

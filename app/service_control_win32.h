@@ -11,6 +11,7 @@ public:
     bool stopService(Handle service) override;
     bool startService(Handle service) override;
     void closeServiceHandle(Handle handle) override;
+    void pause(uint32_t milliseconds) override;
     Handle openMachineKey(const std::string& path) override;
     bool queryValue(Handle key, const std::string& name, uint32_t capacity, uint32_t& type,
                     std::vector<uint8_t>& data) override;

@@ -2,8 +2,6 @@
 
 #include <cstring>
 
-#include "app/service_control.h"
-
 namespace {
 
 const char kServiceName[] = "WZCSVC";
@@ -26,17 +24,30 @@ std::string ZeroConfig::InterfaceKeyPath(const std::string& deviceName) {
     return kInterfacesKey + deviceName.substr(from);
 }
 
-void ZeroConfig::StopZeroConfigService() {
+bool ZeroConfig::StopZeroConfigService() {
     ServiceControl::Handle manager = scm_.openManager();
-    if (!manager) return;
+    if (!manager) return false;
+    bool stopping = false;
     ServiceControl::Handle service = scm_.openService(manager, kServiceName);
     if (service) {
         uint32_t state = 0;
         if (scm_.queryState(service, state) && state != ServiceControl::kStopped)
-            scm_.stopService(service);
+            stopping = scm_.stopService(service);
         scm_.closeServiceHandle(service);
     }
     scm_.closeServiceHandle(manager);
+    return stopping;
+}
+
+void ZeroConfig::waitUntilStopped(ServiceControl::Handle service) {
+    // The stop is asynchronous: a start sent while the service is still stopping fails,
+    // and the service would stay stopped after we end.
+    for (uint32_t waited = 0;; waited += kStopPollMs) {
+        uint32_t state = 0;
+        if (!scm_.queryState(service, state) || state == ServiceControl::kStopped) return;
+        if (waited >= kStopWaitMs) return;
+        scm_.pause(kStopPollMs);
+    }
 }
 
 void ZeroConfig::HandBackToZeroConfig(const std::string& deviceName) {
@@ -50,7 +61,7 @@ void ZeroConfig::HandBackToZeroConfig(const std::string& deviceName) {
         return;
     }
 
-    markInterfaceManaged(deviceName, state);
+    markInterfaceManaged(deviceName, service, state);
 
     // Whatever happened to the interface key, the service is started again.
     if (scm_.queryState(service, state) && !isActive(state)) scm_.startService(service);
@@ -58,7 +69,8 @@ void ZeroConfig::HandBackToZeroConfig(const std::string& deviceName) {
     scm_.closeServiceHandle(manager);
 }
 
-void ZeroConfig::markInterfaceManaged(const std::string& deviceName, uint32_t serviceState) {
+void ZeroConfig::markInterfaceManaged(const std::string& deviceName, ServiceControl::Handle service,
+                                      uint32_t serviceState) {
     ServiceControl::Handle key = scm_.openMachineKey(InterfaceKeyPath(deviceName));
     if (!key) return;
 
@@ -70,7 +82,7 @@ void ZeroConfig::markInterfaceManaged(const std::string& deviceName, uint32_t se
         uint32_t flags = uint32_t(raw[0]) | uint32_t(raw[1]) << 8 | uint32_t(raw[2]) << 16 |
                          uint32_t(raw[3]) << 24;
         if (!(flags & kServiceManagesInterface)) {
-            if (isActive(serviceState)) StopZeroConfigService();
+            if (isActive(serviceState) && StopZeroConfigService()) waitUntilStopped(service);
             // Keep the interface's other flags: they are the service's, not ours.
             flags |= kServiceManagesInterface;
             // A value shorter than 2 bytes cannot hold bit 15; it is written back as a

@@ -5,24 +5,32 @@
 #include <cstdint>
 #include <string>
 
-class ServiceControl;
+#include "app/service_control.h"
 
 class ZeroConfig {
 public:
     explicit ZeroConfig(ServiceControl& scm) : scm_(scm) {}
 
-    // Stops the service unless it is stopped already; does not wait for it.
-    void StopZeroConfigService();
+    // Stops the service unless it is stopped already; does not wait for it. True when
+    // the stop was asked for and accepted.
+    bool StopZeroConfigService();
 
     // Marks the interface named by the end of `deviceName` (its braced GUID) as managed
-    // by the service again, then starts the service if it is not running.
+    // by the service again, then starts the service if it is not running. A service it
+    // had to stop for that is waited for (at most kStopWaitMs), so the start finds it
+    // stopped rather than still stopping.
     void HandBackToZeroConfig(const std::string& deviceName);
+
+    static constexpr uint32_t kStopWaitMs = 5000;
+    static constexpr uint32_t kStopPollMs = 100;
 
     // The registry path of the interface key for an adapter device name.
     static std::string InterfaceKeyPath(const std::string& deviceName);
 
 private:
-    void markInterfaceManaged(const std::string& deviceName, uint32_t serviceState);
+    void markInterfaceManaged(const std::string& deviceName, ServiceControl::Handle service,
+                              uint32_t serviceState);
+    void waitUntilStopped(ServiceControl::Handle service);
 
     ServiceControl& scm_;
 };

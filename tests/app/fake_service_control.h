@@ -18,6 +18,10 @@ public:
     bool serviceExists = true;
     bool queryWorks = true;
     uint32_t state = kRunning;
+    // After a stop, the number of status queries that still see it stopping; -1: forever.
+    int stopPendingQueries = 0;
+    uint32_t pausedMs = 0;
+    bool stopAccepted = true;
     std::map<std::string, std::map<std::string, Value>> keys;
     std::vector<std::string> log;
     int openHandles = 0;
@@ -36,19 +40,29 @@ public:
     }
     bool queryState(Handle, uint32_t& s) override {
         if (!queryWorks) return false;
+        if (state == kStopPending && pendingLeft >= 0 && pendingLeft-- == 0) state = kStopped;
         s = state;
         return true;
     }
     bool stopService(Handle) override {
         log.push_back("stop");
-        state = kStopped;   // the stop is asked for, the manager takes it from there
+        if (!stopAccepted) return false;
+        // The stop is asked for, the manager takes it from there.
+        pendingLeft = stopPendingQueries;
+        state = stopPendingQueries != 0 ? kStopPending : kStopped;
         return true;
     }
     bool startService(Handle) override {
+        // As the real manager: a service still stopping cannot be started.
+        if (state == kStopPending) {
+            log.push_back("start refused");
+            return false;
+        }
         log.push_back("start");
         state = kStartPending;
         return true;
     }
+    void pause(uint32_t ms) override { pausedMs += ms; }
     void closeServiceHandle(Handle) override {
         log.push_back("close handle");
         --openHandles;
@@ -81,4 +95,7 @@ public:
     }
 
     std::string openKey;
+
+private:
+    int pendingLeft = 0;
 };

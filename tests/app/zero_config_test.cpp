@@ -85,6 +85,45 @@ TEST_F(ZeroConfigTest, RunningServiceIsStoppedBeforeTheFlagIsWrittenThenStartedA
     EXPECT_EQ(scm.openHandles, 0);
 }
 
+// The service we stop for the hand-back takes a while to stop; starting it before it has
+// stopped fails and would leave it stopped after we end.
+TEST_F(ZeroConfigTest, HandBackWaitsABoundedTimeForTheStopBeforeStartingAgain) {
+    const struct {
+        int pendingQueries;   // -1: never stops
+        bool stopAccepted;
+        uint32_t pausedMs;
+        std::vector<std::string> starts;
+    } cases[] = {
+        {3, true, 3 * ZeroConfig::kStopPollMs, {"start"}},          // stops after three looks
+        {0, true, 0, {"start"}},                                     // stopped at once
+        {-1, true, ZeroConfig::kStopWaitMs, {"start refused"}},      // gives up after the bound
+        {0, false, 0, {}},   // stop refused: nothing to wait for, and it still runs
+    };
+    for (const auto& c : cases) {
+        FakeServiceControl scm;
+        scm.state = ServiceControl::kRunning;
+        scm.stopPendingQueries = c.pendingQueries;
+        scm.stopAccepted = c.stopAccepted;
+        scm.keys[kKey]["ControlFlags"] = {kDword, le(0x0B)};
+        ZeroConfig(scm).HandBackToZeroConfig(kDevice);
+        SCOPED_TRACE(c.pendingQueries);
+        EXPECT_EQ(scm.pausedMs, c.pausedMs);
+        EXPECT_EQ(scm.keys[kKey]["ControlFlags"].data, le(0x800B));
+        std::vector<std::string> starts;
+        for (const auto& l : scm.log)
+            if (l.rfind("start", 0) == 0) starts.push_back(l);
+        EXPECT_EQ(starts, c.starts);
+        EXPECT_EQ(scm.openHandles, 0);
+    }
+}
+
+TEST_F(ZeroConfigTest, StartUpStopDoesNotWait) {
+    scm.stopPendingQueries = -1;
+    EXPECT_TRUE(zc.StopZeroConfigService());
+    EXPECT_EQ(scm.pausedMs, 0u);
+    EXPECT_EQ(scm.openHandles, 0);
+}
+
 TEST_F(ZeroConfigTest, Bit15AlreadySetWritesNothingButStillStartsTheService) {
     scm.state = ServiceControl::kStopped;
     scm.keys[kKey]["ControlFlags"] = {kDword, le(0x8001)};

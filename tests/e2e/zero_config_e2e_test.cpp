@@ -20,7 +20,8 @@ const char kInterfaceKey[] =
     "SOFTWARE\\Microsoft\\WZCSVC\\Parameters\\Interfaces\\{6B1D2E8A-3C47-4F20-9A51-0E7C5D3B8F14}";
 const char kAppDefaults[] = "Software\\Wine\\AppDefaults\\Lumora.exe";
 const char kTitle[] = "Vexa Nimbeo(TM) Wireless USB Adapter Utility";
-constexpr DWORD kOnePoll = 2500;
+// How long the stand-in stays "stop pending": long enough that a start sent at once fails.
+constexpr DWORD kStopDelayMs = 1500;
 
 DWORD ServiceState() {
     SC_HANDLE manager = OpenSCManagerA(nullptr, nullptr, SC_MANAGER_ALL_ACCESS);
@@ -30,6 +31,19 @@ DWORD ServiceState() {
     if (service) CloseServiceHandle(service);
     if (manager) CloseServiceHandle(manager);
     return state;
+}
+
+// The simulated library logs every request; the poll's look at the adapter is the first
+// on a fresh run, so a log that has grown since the start means the adapter was found.
+std::string RequestLog() {
+    char dir[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, dir);
+    return std::string(dir) + "lumora_zero_config_requests.log";
+}
+
+DWORD LogSize() {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    return GetFileAttributesExA(RequestLog().c_str(), GetFileExInfoStandard, &data) ? data.nFileSizeLow : 0;
 }
 
 DWORD ControlFlags() {
@@ -52,10 +66,11 @@ protected:
             DeleteService(old);
             CloseServiceHandle(old);
         }
+        const std::string command =
+            "\"" + BesideThisProgram("wzc_stand_in.exe") + "\" --stop-delay=" + std::to_string(kStopDelayMs);
         SC_HANDLE service = CreateServiceA(manager, kService, kService, SERVICE_ALL_ACCESS,
                                            SERVICE_WIN32_OWN_PROCESS, SERVICE_DEMAND_START, SERVICE_ERROR_IGNORE,
-                                           BesideThisProgram("wzc_stand_in.exe").c_str(), nullptr, nullptr, nullptr,
-                                           nullptr, nullptr);
+                                           command.c_str(), nullptr, nullptr, nullptr, nullptr, nullptr);
         if (service) {
             serviceMade = StartServiceA(service, 0, nullptr) != FALSE;
             if (!serviceMade) failure = "StartService: error " + std::to_string(GetLastError());
@@ -75,9 +90,24 @@ protected:
         SHSetValueA(HKEY_LOCAL_MACHINE, kInterfaceKey, "ControlFlags", REG_DWORD, &flags, sizeof flags);
         SHSetValueA(HKEY_CURRENT_USER, kAppDefaults, "Version", REG_SZ, "winxp", 6);
         SetEnvironmentVariableA("LUMORA_SIM_SCENARIO", nullptr);   // the built-in machine
+        DeleteFileA(RequestLog().c_str());
+        SetEnvironmentVariableA("LUMORA_SIM_LOG", RequestLog().c_str());
+        StartLumora();
+    }
+    static void StartLumora() {
+        mainWindow = nullptr;
+        logAtStart = LogSize();
         program = std::make_unique<LumoraProcess>();
         if (program->Start(BesideThisProgram("Lumora.exe")))
             WaitFor([] { return (mainWindow = FindProcessWindow(program->Id(), kTitle)) != nullptr; });
+    }
+    static bool StartStandIn() {
+        SC_HANDLE manager = OpenSCManagerA(nullptr, nullptr, SC_MANAGER_ALL_ACCESS);
+        SC_HANDLE service = manager ? OpenServiceA(manager, kService, SERVICE_ALL_ACCESS) : nullptr;
+        bool started = service && StartServiceA(service, 0, nullptr);
+        if (service) CloseServiceHandle(service);
+        if (manager) CloseServiceHandle(manager);
+        return started;
     }
     static void TearDownTestSuite() {
         program.reset();
@@ -93,7 +123,11 @@ protected:
         if (manager) CloseServiceHandle(manager);
         SHDeleteKeyA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\WZCSVC");
         SHDeleteKeyA(HKEY_CURRENT_USER, kAppDefaults);
+        SetEnvironmentVariableA("LUMORA_SIM_LOG", nullptr);
+        DeleteFileA(RequestLog().c_str());
     }
+    // The hand-back needs the adapter the poll finds; a loaded machine may take a while.
+    static bool WaitForThePoll() { return WaitFor([] { return LogSize() > logAtStart; }); }
     void SetUp() override {
         ASSERT_TRUE(serviceMade) << "the stand-in service could not be installed and started: " << failure;
         ASSERT_NE(mainWindow, nullptr) << "Lumora's main window never appeared";
@@ -103,12 +137,14 @@ protected:
     static std::string failure;
     static std::unique_ptr<LumoraProcess> program;
     static HWND mainWindow;
+    static DWORD logAtStart;
 };
 
 bool ZeroConfigHandOff::serviceMade = false;
 std::string ZeroConfigHandOff::failure;
 std::unique_ptr<LumoraProcess> ZeroConfigHandOff::program;
 HWND ZeroConfigHandOff::mainWindow = nullptr;
+DWORD ZeroConfigHandOff::logAtStart = 0;
 
 TEST_F(ZeroConfigHandOff, StartUpStopsTheServiceOnXp) {
     EXPECT_TRUE(WaitFor([] { return ServiceState() == SERVICE_STOPPED; }));
@@ -116,7 +152,7 @@ TEST_F(ZeroConfigHandOff, StartUpStopsTheServiceOnXp) {
 }
 
 TEST_F(ZeroConfigHandOff, ExitMarksTheInterfaceAndStartsTheServiceAgain) {
-    Sleep(kOnePoll + 500);   // the poll must have found the adapter for a hand-back
+    ASSERT_TRUE(WaitForThePoll()) << "the poll never looked at the adapter";
     PostMessageA(mainWindow, WM_COMMAND, 32773, 0);
     ASSERT_TRUE(program->WaitForExit());
     EXPECT_EQ(ControlFlags(), 0x0000800Bu);   // bit 15 added, the others kept
@@ -124,6 +160,30 @@ TEST_F(ZeroConfigHandOff, ExitMarksTheInterfaceAndStartsTheServiceAgain) {
         DWORD s = ServiceState();
         return s == SERVICE_RUNNING || s == SERVICE_START_PENDING;
     }));
+}
+
+// Something started the service again while Lumora ran: Exit has to stop it to mark the
+// interface, and the service takes a while to stop. It must still run when Lumora has ended.
+TEST_F(ZeroConfigHandOff, ExitWithTheServiceRunningAndTheFlagClearLeavesItRunning) {
+    ASSERT_TRUE(WaitFor([] { return ServiceState() == SERVICE_RUNNING; }));
+    DWORD clear = 0x0000000B;
+    SHSetValueA(HKEY_LOCAL_MACHINE, kInterfaceKey, "ControlFlags", REG_DWORD, &clear, sizeof clear);
+    StartLumora();
+    ASSERT_NE(mainWindow, nullptr) << "Lumora's main window never appeared";
+    ASSERT_TRUE(WaitFor([] { return ServiceState() == SERVICE_STOPPED; }));   // start-up's stop
+    ASSERT_TRUE(StartStandIn());
+    ASSERT_TRUE(WaitFor([] { return ServiceState() == SERVICE_RUNNING; }));
+    ASSERT_TRUE(WaitForThePoll()) << "the poll never looked at the adapter";
+
+    PostMessageA(mainWindow, WM_COMMAND, 32773, 0);
+    ASSERT_TRUE(program->WaitForExit());
+    EXPECT_EQ(ControlFlags(), 0x0000800Bu);
+    // A start sent while the service was still stopping would have failed and left it
+    // stopped for good; give it well beyond its stop delay to show that.
+    EXPECT_TRUE(WaitFor([] { return ServiceState() == SERVICE_RUNNING; }, 4 * kStopDelayMs))
+        << "service state " << ServiceState();
+    Sleep(kStopDelayMs);
+    EXPECT_EQ(ServiceState(), DWORD(SERVICE_RUNNING));
 }
 
 }  // namespace
