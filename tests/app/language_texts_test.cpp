@@ -102,22 +102,76 @@ TEST_F(LanguageTextsTest, StartupUsesTheStoredNameUnlessItIsAListKey) {
     EXPECT_EQ(texts.GetText("TrayShow", "Show"), "Show");
 }
 
-TEST(ShippedConfigIni, HoldsEveryKeyWithItsBuiltInText) {
+// The shipped file: every language holds every key, the adapter's description is the same
+// in each, English is the built-in text, and the texts fit where they are shown.
+TEST(ShippedConfigIni, EveryLanguageHoldsEveryKeyAndItsTextsFit) {
     FakeTextSource ini;
     ASSERT_TRUE(ini.loadFromDisk(LUMORA_SOURCE_DIR "/resources/Config.INI", kPath));
     LanguageTexts texts(ini);
     ASSERT_TRUE(texts.Open(kPath, kLanguagesSection));
-    EXPECT_EQ(texts.Languages(), std::vector<std::string>{"English"});
-    const std::pair<const char*, const char*> keys[] = {
+    EXPECT_EQ(texts.Languages(), (std::vector<std::string>{"English", "German", "French", "Spanish"}));
+
+    const std::pair<const char*, const char*> english[] = {
         {LanguageKey::AppRunning, DefaultText::AppRunning}, {LanguageKey::UseDevice, DefaultText::UseDevice},
         {"DeviceName1", DefaultText::DeviceName},            {LanguageKey::TrayShow, DefaultText::TrayShow},
         {LanguageKey::TrayHide, DefaultText::TrayHide},      {LanguageKey::TrayExit, DefaultText::TrayExit},
         {LanguageKey::PDError6, DefaultText::PDError6},      {LanguageKey::PDError7, DefaultText::PDError7}};
-    for (const auto& k : keys) {
-        // Read with a default that cannot be the answer, so a missing key shows.
-        EXPECT_EQ(texts.GetText(k.first, "<missing>"), k.second) << k.first;
+    // Tray menu items stay short and plain (an '&' would turn into a mnemonic, a tab into
+    // an accelerator column); message box texts are one sentence on one line.
+    const char* const menuItems[] = {LanguageKey::TrayShow, LanguageKey::TrayHide, LanguageKey::TrayExit};
+    const char* const boxTexts[] = {LanguageKey::AppRunning, LanguageKey::PDError6, LanguageKey::PDError7};
+    constexpr size_t kMenuItemMax = 16;
+    constexpr size_t kBoxTextMax = 80;
+
+    for (const std::string& language : texts.Languages()) {
+        SCOPED_TRACE(language);
+        texts.SetCurrentLanguage(language);
+        for (const auto& k : english) {
+            // Read with a default that cannot be the answer, so a missing key shows.
+            const std::string text = texts.GetText(k.first, "<missing>");
+            EXPECT_NE(text, "<missing>") << k.first;
+            if (language == "English") EXPECT_EQ(text, k.second) << k.first;
+        }
+        EXPECT_EQ(texts.GetText(LanguageKey::UseDevice, "<missing>"), "1");
+        EXPECT_EQ(texts.DeviceDescription(), DefaultText::DeviceName);
+        for (const char* key : menuItems) {
+            const std::string text = texts.GetText(key, "");
+            EXPECT_LE(text.size(), kMenuItemMax) << key << ": " << text;
+            EXPECT_EQ(text.find_first_of("&\t\r\n"), std::string::npos) << key;
+        }
+        for (const char* key : boxTexts) {
+            const std::string text = texts.GetText(key, "");
+            EXPECT_LE(text.size(), kBoxTextMax) << key << ": " << text;
+            EXPECT_EQ(text.find_first_of("\r\n\t"), std::string::npos) << key;
+        }
+        // The reserved profile keeps its own name in every language.
+        EXPECT_NE(texts.GetText(LanguageKey::PDError7, "").find("FactoryDefault"), std::string::npos);
     }
-    EXPECT_EQ(std::string(DefaultText::PDError7), "You can't delete \"FactoryDefault\" !");
+    // Texts of one language differ from English: a section copied and left untranslated shows.
+    texts.SetCurrentLanguage("German");
+    EXPECT_NE(texts.GetText(LanguageKey::TrayExit, ""), DefaultText::TrayExit);
+}
+
+// The program reads the file with the ANSI code page: its accented letters must be single
+// Windows-1252 bytes, not UTF-8 sequences that would show as two odd characters each.
+TEST(ShippedConfigIni, IsWrittenInTheWindowsAnsiCodePage) {
+    FakeTextSource ini;
+    ASSERT_TRUE(ini.loadFromDisk(LUMORA_SOURCE_DIR "/resources/Config.INI", kPath));
+    const std::string& bytes = ini.files[kPath];
+    ASSERT_GE(bytes.size(), 3u);
+    EXPECT_NE(bytes.substr(0, 3), "\xEF\xBB\xBF");   // no UTF-8 mark
+    size_t accented = 0;
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        if (b < 0x80) continue;
+        ++accented;
+        // Bytes Windows-1252 leaves undefined.
+        EXPECT_TRUE(b != 0x81 && b != 0x8D && b != 0x8F && b != 0x90 && b != 0x9D) << "byte " << i;
+        // A UTF-8 lead byte followed by a continuation byte.
+        const auto next = i + 1 < bytes.size() ? static_cast<unsigned char>(bytes[i + 1]) : 0;
+        EXPECT_FALSE(b >= 0xC2 && b <= 0xF4 && next >= 0x80 && next <= 0xBF) << "UTF-8 at byte " << i;
+    }
+    EXPECT_GT(accented, 0u);   // the German, French and Spanish texts have accents
 }
 
 }  // namespace

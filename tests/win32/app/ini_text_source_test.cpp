@@ -40,7 +40,7 @@ protected:
 
 TEST_F(IniFileTest, ShippedFileHoldsEveryTextOfTheEnglishSection) {
     ASSERT_TRUE(texts.Open(shippedConfigIni(), kLanguagesSection));
-    EXPECT_EQ(texts.Languages(), std::vector<std::string>{"English"});
+    EXPECT_EQ(texts.Languages(), (std::vector<std::string>{"English", "German", "French", "Spanish"}));
     chooseStartupLanguage(texts, kDefaultLanguage);
     EXPECT_EQ(texts.GetText(LanguageKey::AppRunning, "?"), DefaultText::AppRunning);
     EXPECT_EQ(texts.GetText(LanguageKey::TrayShow, "?"), DefaultText::TrayShow);
@@ -50,6 +50,26 @@ TEST_F(IniFileTest, ShippedFileHoldsEveryTextOfTheEnglishSection) {
     EXPECT_EQ(texts.GetText(LanguageKey::PDError7, "?"), "You can't delete \"FactoryDefault\" !");
     EXPECT_EQ(texts.DeviceDescription(), DefaultText::DeviceName);
     EXPECT_EQ(texts.GetText(LanguageKey::UseDevice, "?"), "1");
+}
+
+// The system's reader hands the Windows-1252 bytes of the other languages through as they are.
+TEST_F(IniFileTest, ShippedFileGivesTheOtherLanguagesTextsByteForByte) {
+    ASSERT_TRUE(texts.Open(shippedConfigIni(), kLanguagesSection));
+    const struct {
+        const char* language;
+        const char* exit;
+        const char* appRunning;
+    } expected[] = {
+        {"German", "Beenden", "Die Anwendung wird bereits ausgef\xFChrt."},
+        {"French", "Quitter", "L'application est d\xE9j\xE0 en cours d'ex\xE9" "cution."},
+        {"Spanish", "Salir", "La aplicaci\xF3n ya se est\xE1 ejecutando."},
+    };
+    for (const auto& e : expected) {
+        chooseStartupLanguage(texts, e.language);
+        EXPECT_EQ(texts.GetText(LanguageKey::TrayExit, "?"), e.exit) << e.language;
+        EXPECT_EQ(texts.GetText(LanguageKey::AppRunning, "?"), e.appRunning) << e.language;
+        EXPECT_EQ(texts.DeviceDescription(), DefaultText::DeviceName) << e.language;
+    }
 }
 
 TEST_F(IniFileTest, MissingFileGivesDefaultsAndAnEmptyList) {
