@@ -11,6 +11,7 @@
 //   lumora_remote state            print "visible page" (page = tab index, -1 none)
 //   lumora_remote wait-hidden <ms> wait until the main window is hidden
 //   lumora_remote wait-shown <ms>  wait until the main window is shown
+//   lumora_remote next <title>     click Next on the setup window whose title begins so
 #include <windows.h>
 #include <commctrl.h>
 
@@ -73,6 +74,20 @@ int main(int argc, char** argv) {
     std::string verb = argv[1];
     DWORD ms = argc > 2 ? DWORD(std::strtoul(argv[2], nullptr, 10)) : kWaitMs;
 
+    if (verb == "next" && argc > 2) {
+        // The setup's own window, not Lumora's: its Next/Install/Finish button has id 1.
+        // Its title carries the page's name after the setup's own ("Lumora Setup: ...").
+        HWND button = nullptr;
+        for (HWND w = nullptr; !button && (w = FindWindowExA(nullptr, w, nullptr, nullptr)) != nullptr;) {
+            char title[256] = {};
+            GetWindowTextA(w, title, sizeof title);
+            if (IsWindowVisible(w) && std::strncmp(title, argv[2], std::strlen(argv[2])) == 0)
+                button = GetDlgItem(w, IDOK);
+        }
+        if (!button) return fail("no setup window");
+        PostMessageA(button, BM_CLICK, 0, 0);
+        return 0;
+    }
     if (verb == "wait") return waitFor([] { return mainWindow() && trayWindow(); }, kWaitMs) ? 0 : fail("no main window");
 
     HWND main = mainWindow();
