@@ -69,9 +69,9 @@ TEST(W32N50Abi, RequestOperationsByNameEnumerationByOrdinalOnly) {
 }
 
 TEST(W32N50Abi, EnumerateProbeAssociateAndReadTheSnapshot) {
-    Win32AdapterLibrary lib;
+    AdapterLibraryWin32 lib;
     ASSERT_TRUE(lib.IsLoaded());
-    Win32Desktop desktop;
+    DesktopWin32 desktop;
     AdapterContext context(lib, desktop);
     EXPECT_FALSE(context.IsWin9xFamily());  // Wine reports an NT system
 
@@ -136,9 +136,9 @@ TEST(W32N50Abi, EnumerateProbeAssociateAndReadTheSnapshot) {
 }
 
 TEST(W32N50Abi, AMissingLibraryFailsEveryCallQuietly) {
-    Win32AdapterLibrary lib("NoSuchAdapterLibrary.dll");
+    AdapterLibraryWin32 lib("NoSuchAdapterLibrary.dll");
     EXPECT_FALSE(lib.IsLoaded());
-    Win32Desktop desktop;
+    DesktopWin32 desktop;
     AdapterContext context(lib, desktop);
     QAdapterList list(context);
     EXPECT_TRUE(list.IsEmpty());
@@ -158,9 +158,9 @@ TEST(W32N50Abi, AMissingLibraryFailsEveryCallQuietly) {
 }
 
 TEST(W32N50Abi, ALibraryWithoutTheExportsFailsTheSameWay) {
-    Win32AdapterLibrary lib("NoAdapterExports.dll");
+    AdapterLibraryWin32 lib("NoAdapterExports.dll");
     EXPECT_TRUE(lib.IsLoaded());
-    Win32Desktop desktop;
+    DesktopWin32 desktop;
     AdapterContext context(lib, desktop);
     QAdapterList list(context);
     EXPECT_TRUE(list.IsEmpty());
@@ -169,8 +169,8 @@ TEST(W32N50Abi, ALibraryWithoutTheExportsFailsTheSameWay) {
     EXPECT_EQ(lib.GetNetCardRegistryPath(), "");
 }
 
-TEST(Win32DesktopBinding, VersionClockAndEvents) {
-    Win32Desktop desktop;
+TEST(DesktopWin32Binding, VersionClockAndEvents) {
+    DesktopWin32 desktop;
     OsVersionInfo plain, extended;
     ASSERT_TRUE(desktop.osVersion(false, plain));
     ASSERT_TRUE(desktop.osVersion(true, extended));
@@ -182,7 +182,7 @@ TEST(Win32DesktopBinding, VersionClockAndEvents) {
     const DWORD after = GetTickCount();
     EXPECT_LE(ours - before, after - before);
 
-    Win32AdapterLibrary lib;
+    AdapterLibraryWin32 lib;
     const EventHandle e = lib.CreateSignalEvent("LumoraTestEvent");
     ASSERT_NE(e, 0u);
     HANDLE same = OpenEventA(EVENT_ALL_ACCESS, FALSE, "LumoraTestEvent");
