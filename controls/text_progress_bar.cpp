@@ -7,13 +7,6 @@
 
 #include "platform/win32_numbers.h"
 
-namespace {
-struct Range {  // PBRANGE
-    int32_t low;
-    int32_t high;
-};
-}  // namespace
-
 void TextProgressBar::repaint() {
     if (hasWindow()) window()->invalidate();
 }
@@ -158,7 +151,7 @@ bool TextProgressBar::handleMessage(unsigned message, uintptr_t wParam, intptr_t
         return true;
     case kPbmGetRange:
         if (lParam != 0) {
-            auto* range = reinterpret_cast<Range*>(lParam);
+            auto* range = reinterpret_cast<ProgressRange*>(lParam);
             range->low = minimum_;
             range->high = maximum_;
         }
