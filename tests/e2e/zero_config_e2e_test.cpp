@@ -10,6 +10,7 @@
 #include <string>
 
 #include "lumora_process.h"
+#include "resources/resource_ids.h"
 
 using namespace lumora_e2e;
 
@@ -71,16 +72,26 @@ protected:
             return;
         }
 
-        DWORD flags = 0x0000000B;
-        SHSetValueA(HKEY_LOCAL_MACHINE, kInterfaceKey, "ControlFlags", REG_DWORD, &flags, sizeof flags);
         SHSetValueA(HKEY_CURRENT_USER, kAppDefaults, "Version", REG_SZ, "winxp", 6);
         SetEnvironmentVariableA("LUMORA_SIM_SCENARIO", nullptr);   // the built-in machine
+        char temp[MAX_PATH] = {};
+        GetTempPathA(MAX_PATH, temp);
+        log = std::make_unique<RequestLog>(std::string(temp) + "lumora_e2e_wzc_requests.log");
+    }
+    // Each step gets a running program that started with the interface left to the
+    // service (a step that exited it leaves the next one a fresh start).
+    static void StartProgram() {
+        DWORD flags = 0x0000000B;
+        SHSetValueA(HKEY_LOCAL_MACHINE, kInterfaceKey, "ControlFlags", REG_DWORD, &flags, sizeof flags);
+        log->Mark();
+        mainWindow = nullptr;
         program = std::make_unique<LumoraProcess>();
         if (program->Start(BesideThisProgram("Lumora.exe")))
             WaitFor([] { return (mainWindow = FindProcessWindow(program->Id(), kTitle)) != nullptr; });
     }
     static void TearDownTestSuite() {
         program.reset();
+        log.reset();
         SC_HANDLE manager = OpenSCManagerA(nullptr, nullptr, SC_MANAGER_ALL_ACCESS);
         SC_HANDLE service = manager ? OpenServiceA(manager, kService, SERVICE_ALL_ACCESS) : nullptr;
         if (service) {
@@ -96,18 +107,21 @@ protected:
     }
     void SetUp() override {
         ASSERT_TRUE(serviceMade) << "the stand-in service could not be installed and started: " << failure;
+        if (!program || !program->Running()) StartProgram();
         ASSERT_NE(mainWindow, nullptr) << "Lumora's main window never appeared";
     }
 
     static bool serviceMade;
     static std::string failure;
     static std::unique_ptr<LumoraProcess> program;
+    static std::unique_ptr<RequestLog> log;
     static HWND mainWindow;
 };
 
 bool ZeroConfigHandOff::serviceMade = false;
 std::string ZeroConfigHandOff::failure;
 std::unique_ptr<LumoraProcess> ZeroConfigHandOff::program;
+std::unique_ptr<RequestLog> ZeroConfigHandOff::log;
 HWND ZeroConfigHandOff::mainWindow = nullptr;
 
 TEST_F(ZeroConfigHandOff, StartUpStopsTheServiceOnXp) {
@@ -116,8 +130,9 @@ TEST_F(ZeroConfigHandOff, StartUpStopsTheServiceOnXp) {
 }
 
 TEST_F(ZeroConfigHandOff, ExitMarksTheInterfaceAndStartsTheServiceAgain) {
-    Sleep(kOnePoll + 500);   // the poll must have found the adapter for a hand-back
-    PostMessageA(mainWindow, WM_COMMAND, 32773, 0);
+    // A hand-back needs the adapter the poll found.
+    ASSERT_TRUE(log->WaitForLine(ProductFoundLine(), kOnePoll + 5000));
+    PostMessageA(mainWindow, WM_COMMAND, ID_TRAY_EXIT, 0);
     ASSERT_TRUE(program->WaitForExit());
     EXPECT_EQ(ControlFlags(), 0x0000800Bu);   // bit 15 added, the others kept
     EXPECT_TRUE(WaitFor([] {
