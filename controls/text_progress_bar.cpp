@@ -80,7 +80,7 @@ int TextProgressBar::SetPos(int position) {
     return old;
 }
 
-std::string TextProgressBar::displayText() const {
+std::string TextProgressBar::GetDisplayText() const {
     if (!showText_) return {};
     if (!text_.empty()) return text_;
     if (!(minimum_ < maximum_)) return {};
@@ -112,7 +112,7 @@ void TextProgressBar::paint(int width, int height, PaintList& out) {
     out.fill(empty, back);
 
     if (vertical) return;  // a vertical bar never shows text
-    const std::string text = displayText();
+    const std::string text = GetDisplayText();
     if (text.empty()) return;
     out.text(text, client, filled, textColour_ == kClrDefault ? back : textColour_);
     out.text(text, client, empty, textColour_ == kClrDefault ? bar : textColour_);
