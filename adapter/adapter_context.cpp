@@ -1,10 +1,12 @@
 #include "adapter/adapter_context.h"
 
+#include "platform/win32_numbers.h"
+
 bool IsWin9xVersion(const OsVersionInfo& v) {
     // Every NT system is NT, whatever its version: Vista and later (and Wine, which reports
     // a recent Windows) must not take the 9x enumeration and its start-up delay.
-    if (v.platformId == 2) return false;
-    if (v.platformId == 1 && v.majorVersion == 4) {
+    if (v.platformId == kVerPlatformWin32Nt) return false;
+    if (v.platformId == kVerPlatformWin32Windows && v.majorVersion == 4) {
         if (v.minorVersion == 0 || v.minorVersion == 10) return true;   // 95, 98
         if (v.minorVersion == 90) return false;                         // Me
     }

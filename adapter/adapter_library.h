@@ -1,6 +1,6 @@
 #pragma once
 // AdapterLibrary: everything the program asks of the adapter library (W32N50.dll) and,
-// through it, of the adapter's driver. The Win32 binding (Win32AdapterLibrary,
+// through it, of the adapter's driver. The Win32 binding (AdapterLibraryWin32,
 // adapter_library_win32.h) loads the DLL; tests use SimAdapterLibrary (sim/), which runs
 // the same simulated driver in-process.
 //

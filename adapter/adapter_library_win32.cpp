@@ -37,7 +37,7 @@ LibHandle FromHandle(HANDLE h) { return static_cast<LibHandle>(reinterpret_cast<
 constexpr DWORD kNoLibraryError = ERROR_PROC_NOT_FOUND;
 }  // namespace
 
-Win32AdapterLibrary::Win32AdapterLibrary(const std::string& dllName) {
+AdapterLibraryWin32::AdapterLibraryWin32(const std::string& dllName) {
     HMODULE module = LoadLibraryA(dllName.c_str());
     module_ = module;
     openAdapter_ = Export(module, "W32N_OpenAdapterA");
@@ -54,36 +54,36 @@ Win32AdapterLibrary::Win32AdapterLibrary(const std::string& dllName) {
     deviceName_ = Ordinal(module, 57);
 }
 
-Win32AdapterLibrary::~Win32AdapterLibrary() {
+AdapterLibraryWin32::~AdapterLibraryWin32() {
     if (module_) FreeLibrary(static_cast<HMODULE>(module_));
 }
 
-LibHandle Win32AdapterLibrary::OpenEnumeration9x(uint32_t flags) {
+LibHandle AdapterLibraryWin32::OpenEnumeration9x(uint32_t flags) {
     return open9x_ ? FromHandle(As<EnumOpen9xFn>(open9x_)(flags)) : kNoHandle;
 }
-LibHandle Win32AdapterLibrary::OpenEnumerationNt() {
+LibHandle AdapterLibraryWin32::OpenEnumerationNt() {
     return openNt_ ? FromHandle(As<EnumOpenNtFn>(openNt_)()) : kNoHandle;
 }
-void Win32AdapterLibrary::CloseEnumeration(LibHandle e) {
+void AdapterLibraryWin32::CloseEnumeration(LibHandle e) {
     if (closeEnum_) As<ReleaseFn>(closeEnum_)(ToHandle(e));
 }
-LibHandle Win32AdapterLibrary::FirstEntry(LibHandle e) {
+LibHandle AdapterLibraryWin32::FirstEntry(LibHandle e) {
     return first_ ? FromHandle(As<HandleFn>(first_)(ToHandle(e))) : kNoHandle;
 }
-LibHandle Win32AdapterLibrary::NextEntry(LibHandle e) {
+LibHandle AdapterLibraryWin32::NextEntry(LibHandle e) {
     return next_ ? FromHandle(As<HandleFn>(next_)(ToHandle(e))) : kNoHandle;
 }
-void Win32AdapterLibrary::ReleaseEntry(LibHandle entry) {
+void AdapterLibraryWin32::ReleaseEntry(LibHandle entry) {
     if (release_) As<ReleaseFn>(release_)(ToHandle(entry));
 }
-uint32_t Win32AdapterLibrary::EntryDescription(LibHandle entry, char* buffer, uint32_t* length) {
+uint32_t AdapterLibraryWin32::EntryDescription(LibHandle entry, char* buffer, uint32_t* length) {
     if (!description_ || !length) return kNoLibraryError;
     DWORD n = *length;
     const DWORD rc = As<TextFn>(description_)(ToHandle(entry), buffer, &n);
     *length = n;
     return rc;
 }
-uint32_t Win32AdapterLibrary::EntryDeviceName(LibHandle entry, char* buffer, uint32_t* length) {
+uint32_t AdapterLibraryWin32::EntryDeviceName(LibHandle entry, char* buffer, uint32_t* length) {
     if (!deviceName_ || !length) return kNoLibraryError;
     DWORD n = *length;
     const DWORD rc = As<TextFn>(deviceName_)(ToHandle(entry), buffer, &n);
@@ -91,14 +91,14 @@ uint32_t Win32AdapterLibrary::EntryDeviceName(LibHandle entry, char* buffer, uin
     return rc;
 }
 
-LibHandle Win32AdapterLibrary::OpenAdapter(const std::string& deviceName) {
+LibHandle AdapterLibraryWin32::OpenAdapter(const std::string& deviceName) {
     return openAdapter_ ? FromHandle(As<OpenAdapterFn>(openAdapter_)(deviceName.c_str())) : kNoHandle;
 }
-void Win32AdapterLibrary::CloseAdapter(LibHandle adapter) {
+void AdapterLibraryWin32::CloseAdapter(LibHandle adapter) {
     if (closeAdapter_) As<CloseAdapterFn>(closeAdapter_)(ToHandle(adapter));
 }
 
-uint32_t Win32AdapterLibrary::MakeNdisRequest(LibHandle adapter, NdisRequest& request, EventHandle event) {
+uint32_t AdapterLibraryWin32::MakeNdisRequest(LibHandle adapter, NdisRequest& request, EventHandle event) {
     if (!makeRequest_) return NDIS_STATUS_FAILURE;
     alignas(4) uint8_t record[NdisRequestRecord::kSize] = {};
     NdisRequestRecord::pack(record, request);
@@ -111,21 +111,21 @@ uint32_t Win32AdapterLibrary::MakeNdisRequest(LibHandle adapter, NdisRequest& re
     return status;
 }
 
-std::string Win32AdapterLibrary::GetNetCardRegistryPath() {
+std::string AdapterLibraryWin32::GetNetCardRegistryPath() {
     if (!registryPath_) return std::string();
     const char* path = As<RegistryPathFn>(registryPath_)();
     if (!path) return std::string();
     return std::string(path, strnlen(path, kMaxRegistryPath));
 }
 
-EventHandle Win32AdapterLibrary::CreateSignalEvent(const std::string& name) {
+EventHandle AdapterLibraryWin32::CreateSignalEvent(const std::string& name) {
     // Auto-reset, initially non-signalled.
     HANDLE e = CreateEventA(nullptr, FALSE, FALSE, name.empty() ? nullptr : name.c_str());
     return reinterpret_cast<EventHandle>(e);
 }
-void Win32AdapterLibrary::ResetSignalEvent(EventHandle event) {
+void AdapterLibraryWin32::ResetSignalEvent(EventHandle event) {
     if (event) ResetEvent(reinterpret_cast<HANDLE>(event));
 }
-void Win32AdapterLibrary::CloseSignalEvent(EventHandle event) {
+void AdapterLibraryWin32::CloseSignalEvent(EventHandle event) {
     if (event) CloseHandle(reinterpret_cast<HANDLE>(event));
 }

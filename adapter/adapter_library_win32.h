@@ -1,5 +1,5 @@
 #pragma once
-// Win32AdapterLibrary: AdapterLibrary over the real W32N50.dll, loaded with LoadLibraryA
+// AdapterLibraryWin32: AdapterLibrary over the real W32N50.dll, loaded with LoadLibraryA
 // and bound with GetProcAddress: the four request operations by name, the enumeration
 // by ordinal (49-55, 57). A missing DLL or export fails the calls that need it exactly
 // as a failing library would (kNoHandle, non-zero status, empty path); nothing crashes.
@@ -8,12 +8,12 @@
 
 #include "adapter/adapter_library.h"
 
-class Win32AdapterLibrary : public AdapterLibrary {
+class AdapterLibraryWin32 : public AdapterLibrary {
 public:
-    explicit Win32AdapterLibrary(const std::string& dllName = "W32N50.dll");
-    ~Win32AdapterLibrary() override;
-    Win32AdapterLibrary(const Win32AdapterLibrary&) = delete;
-    Win32AdapterLibrary& operator=(const Win32AdapterLibrary&) = delete;
+    explicit AdapterLibraryWin32(const std::string& dllName = "W32N50.dll");
+    ~AdapterLibraryWin32() override;
+    AdapterLibraryWin32(const AdapterLibraryWin32&) = delete;
+    AdapterLibraryWin32& operator=(const AdapterLibraryWin32&) = delete;
 
     // The DLL was found (some exports may still be missing).
     bool IsLoaded() const { return module_ != nullptr; }

@@ -5,6 +5,8 @@
 #include <memory>
 #include <new>
 
+#include "adapter/ndis_queries.h"
+
 namespace {
 constexpr uint32_t kNameBufferSize = 256;
 constexpr uint32_t kProbeDelay9x = 5000;
@@ -131,7 +133,8 @@ void QAdapterInfo::CloseAdapterAndEvent() {
     }
 }
 
-bool QAdapterInfo::Request(uint32_t type, uint32_t oid, void* buffer, uint32_t length, uint32_t* bytesNeeded) {
+bool QAdapterInfo::Request(uint32_t type, uint32_t oid, void* buffer, uint32_t length, uint32_t* bytesNeeded,
+                           uint32_t* bytesWritten) {
     if (!OpenLazily()) return false;
     NdisRequest request;
     request.requestType = type;
@@ -147,37 +150,26 @@ bool QAdapterInfo::Request(uint32_t type, uint32_t oid, void* buffer, uint32_t l
     if (type == NdisRequestQueryInformation && oid == OID_802_11_BSSID_LIST &&
         (status == NDIS_STATUS_INVALID_LENGTH || status == NDIS_STATUS_BUFFER_TOO_SHORT))
         ok = true;
-    if (ok && bytesNeeded) *bytesNeeded = request.bytesNeeded;
-    return ok;
-}
-
-bool QAdapterInfo::QueryInformation(uint32_t oid, void* buffer, uint32_t length, uint32_t* bytesNeeded) {
-    return Request(NdisRequestQueryInformation, oid, buffer, length, bytesNeeded);
-}
-
-bool QAdapterInfo::SetInformation(uint32_t oid, const void* buffer, uint32_t length, uint32_t* bytesNeeded) {
-    // The driver only reads a set's buffer.
-    return Request(NdisRequestSetInformation, oid, const_cast<void*>(buffer), length, bytesNeeded);
-}
-
-namespace {
-// Typed queries read into a zeroed local first, so that a failed query leaves the field
-// as it was and a reply shorter than asked leaves defined zeros behind.
-bool QueryU32(QAdapterInfo& a, uint32_t oid, uint32_t& out) {
-    uint32_t value = 0;
-    uint32_t needed = 0;
-    if (!a.QueryInformation(oid, &value, sizeof value, &needed)) return false;
-    out = value;
+    if (!ok) return false;
+    if (bytesNeeded) *bytesNeeded = request.bytesNeeded;
+    if (bytesWritten) *bytesWritten = request.bytesWritten;
     return true;
 }
-}  // namespace
+
+bool QAdapterInfo::QueryInformation(uint32_t oid, void* buffer, uint32_t length, uint32_t* bytesNeeded,
+                                    uint32_t* bytesWritten) {
+    return Request(NdisRequestQueryInformation, oid, buffer, length, bytesNeeded, bytesWritten);
+}
+
+bool QAdapterInfo::SetInformation(uint32_t oid, const void* buffer, uint32_t length, uint32_t* bytesNeeded,
+                                  uint32_t* bytesRead) {
+    // The driver only reads a set's buffer.
+    return Request(NdisRequestSetInformation, oid, const_cast<void*>(buffer), length, bytesNeeded, bytesRead);
+}
 
 bool QAdapterInfo::ReadMacAddress() {
     if (!OpenLazily()) return false;
-    uint8_t address[8] = {};
-    uint32_t needed = 0;
-    if (QueryInformation(OID_802_3_CURRENT_ADDRESS, address, sizeof address, &needed)) {
-        std::memcpy(macAddress, address, sizeof macAddress);
+    if (QueryAddress(*this, OID_802_3_CURRENT_ADDRESS, macAddress)) {
         macValid = true;
         macText = FormatMacBytes(macAddress, '.');
     }
@@ -195,10 +187,7 @@ bool QAdapterInfo::Probe() {
         if (QueryU32(*this, OID_GEN_PHYSICAL_MEDIUM, medium) && medium == NdisPhysicalMediumWirelessLan) {
             isWireless = true;
             ReadMacAddress();
-            NDIS_802_11_SSID answer{};
-            uint32_t needed = 0;
-            if (QueryInformation(OID_802_11_SSID, &answer, sizeof answer, &needed)) {
-                ssid = answer;
+            if (QuerySsid(*this, ssid)) {
                 ssidAnswered = true;
                 ssidText = FormatSsidText(ssid);
             }
@@ -218,20 +207,15 @@ bool QAdapterInfo::RefreshStatus() {
 
     QueryU32(*this, OID_GEN_RCV_OK, rcvOk);
     QueryU32(*this, OID_GEN_XMIT_OK, xmitOk);
-    if (!QueryU32(*this, OID_GEN_MEDIA_CONNECT_STATUS, mediaState)) mediaState = 0;
+    // A driver that will not say whether there is a link has none we could use; reading
+    // its silence as "connected" would stop the profile search and show a dead link up.
+    if (!QueryU32(*this, OID_GEN_MEDIA_CONNECT_STATUS, mediaState)) mediaState = NdisMediaStateDisconnected;
     if (!ssidAnswered) return true;
 
-    NDIS_802_11_SSID answer{};
-    uint32_t needed = 0;
-    if (QueryInformation(OID_802_11_SSID, &answer, sizeof answer, &needed)) {
-        ssid = answer;
-        ssidText = FormatSsidText(ssid);
-    }
-    uint8_t ap[8] = {};
-    if (!QueryInformation(OID_802_11_BSSID, ap, sizeof ap, &needed)) std::memset(ap, 0, sizeof ap);
-    std::memcpy(bssid, ap, sizeof bssid);
-    uint32_t signal = 0;
-    rssi = QueryU32(*this, OID_802_11_RSSI, signal) ? static_cast<int32_t>(signal) : 0;
+    if (QuerySsid(*this, ssid)) ssidText = FormatSsidText(ssid);
+    if (!QueryAddress(*this, OID_802_11_BSSID, bssid)) std::memset(bssid, 0, sizeof bssid);
+    // 0 dBm would show as the strongest signal there is: an unanswered RSSI keeps the last.
+    QueryI32(*this, OID_802_11_RSSI, rssi);
 
     // A command that fails leaves its field as it was.
     std::unique_ptr<PrivateCommandRecord> record(new (std::nothrow) PrivateCommandRecord());

@@ -43,7 +43,9 @@ public:
     bool ReadMacAddress();
     // The link snapshot: frame counters, media state and, for an adapter that answered
     // its SSID query, SSID, BSSID, RSSI and the private-command values. False (nothing
-    // changed) when the adapter cannot be opened. Leaves the adapter open.
+    // changed) when the adapter cannot be opened. Leaves the adapter open. A media state
+    // the driver does not tell reads as disconnected; an RSSI it does not tell keeps
+    // the last one.
     bool RefreshStatus();
 
     const std::string& GetDescription() const { return description; }
@@ -60,10 +62,14 @@ public:
     // ---- Requests (open the adapter lazily; see adapter/ndis.h for OIDs) ----
     // Success when the driver returns status 0; a query of OID_802_11_BSSID_LIST also
     // succeeds with NDIS_STATUS_INVALID_LENGTH or NDIS_STATUS_BUFFER_TOO_SHORT, so a
-    // caller can learn the list's size. On success *bytesNeeded (if not null) gets the
-    // driver's bytes-needed; on failure it is left alone.
-    bool QueryInformation(uint32_t oid, void* buffer, uint32_t length, uint32_t* bytesNeeded);
-    bool SetInformation(uint32_t oid, const void* buffer, uint32_t length, uint32_t* bytesNeeded);
+    // caller can learn the list's size. On success *bytesNeeded and *bytesWritten (when
+    // not null) get the driver's bytes-needed and bytes written (bytes read, for a set);
+    // on failure both are left alone. Callers that read a value out of the buffer go
+    // through the typed queries of adapter/ndis_queries.h, which check the length.
+    bool QueryInformation(uint32_t oid, void* buffer, uint32_t length, uint32_t* bytesNeeded,
+                          uint32_t* bytesWritten = nullptr);
+    bool SetInformation(uint32_t oid, const void* buffer, uint32_t length, uint32_t* bytesNeeded,
+                        uint32_t* bytesRead = nullptr);
 
     // Sends record (word 0 command, word 1 = 4 set by the caller) through the private
     // channel; true when the driver answered with word 1 = 2. On a rejected request the
@@ -102,7 +108,8 @@ private:
     bool OpenLazily();
     // Closes handle and event, leaving them -1 / 0.
     void CloseAdapterAndEvent();
-    bool Request(uint32_t type, uint32_t oid, void* buffer, uint32_t length, uint32_t* bytesNeeded);
+    bool Request(uint32_t type, uint32_t oid, void* buffer, uint32_t length, uint32_t* bytesNeeded,
+                 uint32_t* bytesWritten);
     void InitialiseSnapshot();
 
     AdapterContext* context_;

@@ -27,7 +27,7 @@
 namespace {
 
 struct Program {
-    Win32Desktop desktop;
+    DesktopWin32 desktop;
     RegistrySettingsStore settings;
     IniFileTextSource iniFile;
     LanguageTexts texts{iniFile};
@@ -35,7 +35,7 @@ struct Program {
 };
 
 void runMainWindow(Program& program, HWND owner, uint32_t osVersionCode) {
-    Win32AdapterLibrary library;
+    AdapterLibraryWin32 library;
     AdapterContext adapters(library, program.desktop);
 
     TrayShellWin32 trayShell;

@@ -9,24 +9,20 @@
 #include "app/windows_version.h"
 #include "app/zero_config.h"
 #include "controls/system_tray.h"
+#include "platform/win32_numbers.h"
 
 namespace {
 
 const char kTooltip[] = "WLAN Monitor";
 const char kNoCardTooltip[] = "WLAN Monitor\nNo Card Found";
 const char kBalloonTitle[] = "WLAN Utility Running!";
-constexpr uint32_t kBalloonWarning = 2;   // NIIF_WARNING
 constexpr uint32_t kBalloonSeconds = 20;
-constexpr unsigned kSysClose = 0xF060;   // SC_CLOSE
-constexpr int kCancelResult = 2;          // IDCANCEL
 constexpr int kDefaultItemPosition = 3;
 const Rect kPageHostPlace = Rect::fromSize(-4, 75, 670, 600);
 // The banner and the pages are drawn in pixels; the template's dialog units come out at
 // this size only with the dialog font the template was made for.
 constexpr int kClientWidth = 662, kClientHeight = 651;
 constexpr unsigned kWizardTimers[] = {2, 3, 4};
-constexpr unsigned kPaint = 0x000F;           // WM_PAINT
-constexpr unsigned kQueryDragIcon = 0x0037;   // WM_QUERYDRAGICON
 
 struct HeaderButton {
     int id;
@@ -58,7 +54,7 @@ bool MainDialog::OnInitDialog() {
 
     CSystemTray& tray = parts_.tray;
     if (!tray.Create(0, kTrayCallback, kTooltip, tray.LoadIcon(IDI_APPLICATION_ICON), kTrayIconId, false, "",
-                     kBalloonTitle, kBalloonWarning, kBalloonSeconds))
+                     kBalloonTitle, kNiifWarning, kBalloonSeconds))
         return true;
     tray.SetMenuDefaultItem(kDefaultItemPosition, true);
     tray.SetIcon(IDI_TRAY_NO_SIGNAL);
@@ -112,11 +108,11 @@ void MainDialog::OnTimer(unsigned /*timerId*/) { PollAdapter(); }
 
 void MainDialog::OnCancel() {
     hideToTray();
-    if (window()) window()->endDialog(kCancelResult);
+    if (window()) window()->endDialog(kIdCancel);
 }
 
 bool MainDialog::OnSysCommand(unsigned command) {
-    if ((command & 0xFFF0) != kSysClose) return false;
+    if ((command & 0xFFF0) != kScClose) return false;
     hideToTray();   // closing the window only puts it away; Exit ends the program
     return true;
 }
@@ -134,8 +130,8 @@ void MainDialog::OnMouseMove(int, int) {
 }
 
 bool MainDialog::OnWindowMessage(unsigned message, uintptr_t, intptr_t, intptr_t& result) {
-    if (message == kPaint) return parts_.shell.paintIconIfMinimised();
-    if (message == kQueryDragIcon) {
+    if (message == kWmPaint) return parts_.shell.paintIconIfMinimised();
+    if (message == kWmQueryDragIcon) {
         result = intptr_t(parts_.shell.dragIcon());
         return true;
     }
@@ -189,7 +185,7 @@ void MainDialog::exitProgram() {
     QAdapterInfo* current = GetCurrentAdapter();
     if (current && HasZeroConfigService(parts_.osVersionCode))
         ZeroConfig(parts_.services).HandBackToZeroConfig(current->GetDeviceName());
-    if (window()) window()->endDialog(kCancelResult);
+    if (window()) window()->endDialog(kIdCancel);
 }
 
 void MainDialog::next() {

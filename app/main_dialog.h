@@ -9,6 +9,7 @@
 #include "adapter/q_adapter_list.h"
 #include "controls/hover_bitmap_button.h"
 #include "platform/dialog.h"
+#include "platform/win32_numbers.h"
 #include "resources/resource_ids.h"
 
 class AdapterContext;
@@ -26,7 +27,7 @@ public:
     static constexpr unsigned kPollPeriodMs = 2500;
     static constexpr unsigned kLinkTimer = 1;
     static constexpr unsigned kLinkPeriodMs = 1000;
-    static constexpr uint32_t kTrayCallback = 0x800A;   // WM_APP + 10
+    static constexpr uint32_t kTrayCallback = kWmApp + 10;
     static constexpr uint32_t kTrayIconId = IDR_TRAY_MENU;   // the icon id names its menu
 
     enum Command {

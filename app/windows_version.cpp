@@ -1,11 +1,9 @@
 #include "app/windows_version.h"
 
 #include "platform/desktop.h"
+#include "platform/win32_numbers.h"
 
 namespace {
-
-constexpr uint32_t kPlatform9x = 1;
-constexpr uint32_t kPlatformNT = 2;
 
 uint32_t codeFor9x(const OsVersionInfo& v) {
     if (v.majorVersion != 4) return kWindowsUnknown;
@@ -45,8 +43,8 @@ uint32_t codeForNT(const OsVersionInfo& v) {
 uint32_t DetectWindowsVersion(Desktop& desktop) {
     OsVersionInfo v;
     if (!desktop.osVersion(true, v) && !desktop.osVersion(false, v)) return kWindowsUnknown;
-    if (v.platformId == kPlatform9x) return codeFor9x(v);
-    if (v.platformId == kPlatformNT) return codeForNT(v);
+    if (v.platformId == kVerPlatformWin32Windows) return codeFor9x(v);
+    if (v.platformId == kVerPlatformWin32Nt) return codeForNT(v);
     return kWindowsUnknown;
 }
 

@@ -21,13 +21,11 @@ if(LUMORA_WIN32)
   endif()
   configure_file(${CMAKE_SOURCE_DIR}/cmake/wine-run.sh.in ${CMAKE_BINARY_DIR}/wine-run.sh @ONLY
                  FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
-  set(LUMORA_GTEST_LIBS GTest::gtest GTest::gmock)
-  set(LUMORA_GTEST_MAIN GTest::gtest_main)
 else()
   find_package(GTest REQUIRED)
-  set(LUMORA_GTEST_LIBS GTest::gtest GTest::gmock)
-  set(LUMORA_GTEST_MAIN GTest::gtest_main)
 endif()
+set(LUMORA_GTEST_LIBS GTest::gtest GTest::gmock)
+set(LUMORA_GTEST_MAIN GTest::gtest_main)
 
 # lumora_add_test(NAME src... [LIBS lib...] [NO_MAIN])
 # One executable, one CTest test. In the windows build the test runs through Wine

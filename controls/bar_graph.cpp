@@ -19,7 +19,7 @@ void BarGraph::repaint() {
     if (hasWindow()) window()->invalidate();
 }
 
-int BarGraph::storedHeight(int index) const {
+int BarGraph::GetStoredHeight(int index) const {
     return index >= 0 && index < kCapacity ? heights_[static_cast<size_t>(index)] : 0;
 }
 
@@ -51,14 +51,14 @@ void BarGraph::SetScale(int scale) {
 // zero. Worked out in exact integers over the common denominator 10 n: the x87 unit of
 // the 32-bit build keeps extra bits in floating point and put bars a pixel off (at
 // w = 200 they came out 2 pixels wide instead of 3).
-Rect BarGraph::barRect(int index, int width, int height) const {
+Rect BarGraph::GetBarRect(int index, int width, int height) const {
     if (index < 0 || index >= kCapacity) return {};  // no such bar
     const int64_t n = barCount_ == 0 ? 1 : static_cast<int64_t>(barCount_);
     const int64_t w = width;
     const int64_t base = baseOffset_;
     const int left = truncatedRatio((11 * w - 10 * base) * index + (base - 15) * 10 * n, 10 * n);
     const int barWidth = truncatedRatio(6 * w - 10 * base, 10 * n);
-    const int stored = storedHeight(index);
+    const int stored = GetStoredHeight(index);
     const int top = clampToInt32(static_cast<int64_t>(height) - stored - baseOffset_);
     return Rect::fromSize(left, top, barWidth, stored);
 }
@@ -79,7 +79,7 @@ void BarGraph::paint(int width, int height, PaintList& out) {
     out.fill(Rect::fromSize(0, height - 1, width, 2), kWhite);
     if (barCount_ < 3) return;
     for (unsigned i = 2; i < barCount_; ++i) {
-        const Rect bar = barRect(static_cast<int>(i), width, height);
+        const Rect bar = GetBarRect(static_cast<int>(i), width, height);
         out.fill(bar, colours_[i]);
         out.frame3d(bar, kWhite, colours_[i]);
     }

@@ -25,15 +25,15 @@ public:
     // Rescales the stored heights to the new scale, stores it and repaints.
     void SetScale(int scale);
 
-    int scale() const { return scale_; }
-    int baseOffset() const { return baseOffset_; }
-    unsigned barCount() const { return barCount_; }
+    int GetScale() const { return scale_; }
+    int GetBaseOffset() const { return baseOffset_; }
+    unsigned GetBarCount() const { return barCount_; }
     // Stored height of a bar in pixels (0 outside the arrays).
-    int storedHeight(int index) const;
+    int GetStoredHeight(int index) const;
 
     // Bar i's rectangle in a client area of width w (its height is the stored height);
     // empty for an index outside the 40 bars.
-    Rect barRect(int index, int width, int height) const;
+    Rect GetBarRect(int index, int width, int height) const;
 
     PaintMode paintMode() const override { return PaintMode::OnErase; }
     void paint(int width, int height, PaintList& out) override;

@@ -23,7 +23,7 @@ public:
     void ShowNormal();
 
     // The bitmap the control was last told to show.
-    Look look() const { return look_; }
+    Look GetLook() const { return look_; }
 
     bool handleMessage(unsigned message, uintptr_t wParam, intptr_t lParam, intptr_t& result) override;
 

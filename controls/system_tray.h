@@ -9,6 +9,8 @@
 #include <string>
 
 #include "controls/tray_shell.h"
+#include "platform/win32_numbers.h"
+#include "resources/resource_ids.h"
 
 class CSystemTray {
 public:
@@ -16,10 +18,11 @@ public:
     using TextLookup = std::function<std::string(const std::string&, const std::string&)>;
 
     // Mouse messages that arrive as the callback's lParam.
-    static constexpr uint32_t kRightButtonUp = 0x0205;
-    static constexpr uint32_t kLeftButtonDoubleClick = 0x0203;
-    static constexpr uint32_t kCommandShow = 32771, kCommandHide = 32772, kCommandExit = 32773;
-    static constexpr size_t kMaxTipLength = 128;
+    static constexpr uint32_t kRightButtonUp = kWmRButtonUp;
+    static constexpr uint32_t kLeftButtonDoubleClick = kWmLButtonDblClk;
+    // The tray menu's commands.
+    static constexpr uint32_t kCommandShow = ID_TRAY_SHOW, kCommandHide = ID_TRAY_HIDE, kCommandExit = ID_TRAY_EXIT;
+    static constexpr size_t kMaxTipLength = kNotifyTipChars;
 
     CSystemTray(TrayShell& shell, TextLookup texts);
     virtual ~CSystemTray();

@@ -7,13 +7,6 @@
 
 #include "platform/win32_numbers.h"
 
-namespace {
-struct Range {  // PBRANGE
-    int32_t low;
-    int32_t high;
-};
-}  // namespace
-
 void TextProgressBar::repaint() {
     if (hasWindow()) window()->invalidate();
 }
@@ -87,7 +80,7 @@ int TextProgressBar::SetPos(int position) {
     return old;
 }
 
-std::string TextProgressBar::displayText() const {
+std::string TextProgressBar::GetDisplayText() const {
     if (!showText_) return {};
     if (!text_.empty()) return text_;
     if (!(minimum_ < maximum_)) return {};
@@ -119,7 +112,7 @@ void TextProgressBar::paint(int width, int height, PaintList& out) {
     out.fill(empty, back);
 
     if (vertical) return;  // a vertical bar never shows text
-    const std::string text = displayText();
+    const std::string text = GetDisplayText();
     if (text.empty()) return;
     out.text(text, client, filled, textColour_ == kClrDefault ? back : textColour_);
     out.text(text, client, empty, textColour_ == kClrDefault ? bar : textColour_);
@@ -158,7 +151,7 @@ bool TextProgressBar::handleMessage(unsigned message, uintptr_t wParam, intptr_t
         return true;
     case kPbmGetRange:
         if (lParam != 0) {
-            auto* range = reinterpret_cast<Range*>(lParam);
+            auto* range = reinterpret_cast<ProgressRange*>(lParam);
             range->low = minimum_;
             range->high = maximum_;
         }

@@ -28,16 +28,16 @@ public:
     int SetStep(int step);
     int StepIt() { return SetPos(position_ + step_); }
 
-    int minimum() const { return minimum_; }
-    int maximum() const { return maximum_; }
-    int step() const { return step_; }
-    bool showText() const { return showText_; }
-    const std::string& text() const { return text_; }
+    int GetMinimum() const { return minimum_; }
+    int GetMaximum() const { return maximum_; }
+    int GetStep() const { return step_; }
+    bool GetShowText() const { return showText_; }
+    const std::string& GetText() const { return text_; }
     // Bar length in pixels at the last position change; -1 forces the next one to repaint.
-    int barWidth() const { return barWidth_; }
+    int GetBarWidth() const { return barWidth_; }
 
     // The text painted over the bar ("" when none): the own text, else the percentage.
-    std::string displayText() const;
+    std::string GetDisplayText() const;
 
     bool handleMessage(unsigned message, uintptr_t wParam, intptr_t lParam, intptr_t& result) override;
     PaintMode paintMode() const override { return PaintMode::OnPaint; }

@@ -7,24 +7,26 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32_numbers.h"
+
 // The notification-icon record as the shell of Windows 2000 and later takes it (488
 // bytes there); texts are fixed, zero-terminated buffers just as the shell sees them.
 struct TrayIconRecord {
-    static constexpr uint32_t kMessage = 0x01, kIcon = 0x02, kTip = 0x04, kState = 0x08,
-                              kInfo = 0x10;
-    static constexpr uint32_t kStateHidden = 0x01;
+    static constexpr uint32_t kMessage = kNifMessage, kIcon = kNifIcon, kTip = kNifTip, kState = kNifState,
+                              kInfo = kNifInfo;
+    static constexpr uint32_t kStateHidden = kNisHidden;
 
     uintptr_t window = 0;
     uint32_t id = 0;
     uint32_t flags = 0;
     uint32_t callbackMessage = 0;
     uintptr_t icon = 0;
-    char tip[128] = {};
+    char tip[kNotifyTipChars] = {};
     uint32_t state = 0;
     uint32_t stateMask = 0;
-    char info[256] = {};
+    char info[kNotifyInfoChars] = {};
     uint32_t timeout = 0;
-    char infoTitle[64] = {};
+    char infoTitle[kNotifyInfoTitleChars] = {};
     uint32_t infoFlags = 0;
 };
 

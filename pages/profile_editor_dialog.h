@@ -15,6 +15,7 @@
 #include <string>
 
 #include "platform/dialog.h"
+#include "platform/win32_numbers.h"
 #include "resources/resource_ids.h"
 
 struct PageServices;
@@ -24,8 +25,8 @@ enum class EditorMode { Connect = 0, AddNew = 1, Edit = 2 };
 class ProfileEditorDialog : public Dialog {
 public:
     static constexpr int kTemplateId = IDD_PROFILE_EDITOR;
-    static constexpr int kOk = 1;
-    static constexpr int kCancel = 2;
+    static constexpr int kOk = kIdOk;
+    static constexpr int kCancel = kIdCancel;
 
     explicit ProfileEditorDialog(PageServices& services);
 

@@ -15,18 +15,18 @@ UINT IconStyle(MessageIcon icon) {
 }
 }  // namespace
 
-void Win32Desktop::messageBox(const std::string& text, const std::string& title, MessageIcon icon) {
+void DesktopWin32::messageBox(const std::string& text, const std::string& title, MessageIcon icon) {
     // Owned by the active window, so the box stays in front of the dialog that asked.
     MessageBoxA(GetActiveWindow(), text.c_str(), title.c_str(), MB_OK | IconStyle(icon));
 }
 
-void Win32Desktop::beep() { MessageBeep(0xFFFFFFFF); }
+void DesktopWin32::beep() { MessageBeep(0xFFFFFFFF); }
 
-uint32_t Win32Desktop::tickCount() { return GetTickCount(); }
+uint32_t DesktopWin32::tickCount() { return GetTickCount(); }
 
-void Win32Desktop::sleep(uint32_t milliseconds) { Sleep(milliseconds); }
+void DesktopWin32::sleep(uint32_t milliseconds) { Sleep(milliseconds); }
 
-bool Win32Desktop::osVersion(bool extended, OsVersionInfo& out) {
+bool DesktopWin32::osVersion(bool extended, OsVersionInfo& out) {
     OSVERSIONINFOEXA info{};
     static_assert(sizeof(OSVERSIONINFOEXA) == 156 && sizeof(OSVERSIONINFOA) == 148, "version record sizes");
     // The size field tells the system which of the two records it is given.

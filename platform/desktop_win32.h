@@ -1,9 +1,9 @@
 #pragma once
-// Win32Desktop: the Desktop seam over MessageBoxA, MessageBeep, GetTickCount, Sleep and
+// DesktopWin32: the Desktop seam over MessageBoxA, MessageBeep, GetTickCount, Sleep and
 // GetVersionExA.
 #include "platform/desktop.h"
 
-class Win32Desktop : public Desktop {
+class DesktopWin32 : public Desktop {
 public:
     void messageBox(const std::string& text, const std::string& title, MessageIcon icon) override;
     void beep() override;

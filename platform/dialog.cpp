@@ -1,9 +1,6 @@
 #include "platform/dialog.h"
 
-namespace {
-constexpr int kIdOk = 1;
-constexpr int kIdCancel = 2;
-}  // namespace
+#include "platform/win32_numbers.h"
 
 Controls& Dialog::controls() {
     if (window_ != nullptr) return window_->controls();

@@ -65,3 +65,33 @@ struct NotifyHeader {
     uintptr_t id;
     uint32_t code;
 };
+
+// ---- Shell, main window and tray -----------------------------------------------------
+constexpr unsigned kWmQueryDragIcon = 0x0037;
+constexpr unsigned kWmLButtonDblClk = 0x0203;
+constexpr unsigned kWmRButtonUp = 0x0205;
+constexpr unsigned kWmApp = 0x8000;
+constexpr unsigned kScClose = 0xF060;       // WM_SYSCOMMAND: the close box or Alt+F4
+constexpr int kIdOk = 1;                    // dialog results and the Enter / Escape commands
+constexpr int kIdCancel = 2;
+// GetVersionExA's platform ids.
+constexpr uint32_t kVerPlatformWin32Windows = 1;   // the 9x family
+constexpr uint32_t kVerPlatformWin32Nt = 2;
+// The notification-icon record: its flags, the hidden state, the balloon's warning icon,
+// and its text buffers in characters (with the terminating zero).
+constexpr uint32_t kNifMessage = 0x01;
+constexpr uint32_t kNifIcon = 0x02;
+constexpr uint32_t kNifTip = 0x04;
+constexpr uint32_t kNifState = 0x08;
+constexpr uint32_t kNifInfo = 0x10;
+constexpr uint32_t kNisHidden = 0x01;
+constexpr uint32_t kNiifWarning = 0x02;
+constexpr unsigned kNotifyTipChars = 128;
+constexpr unsigned kNotifyInfoChars = 256;
+constexpr unsigned kNotifyInfoTitleChars = 64;
+
+// The record PBM_GETRANGE fills (PBRANGE).
+struct ProgressRange {
+    int32_t low;
+    int32_t high;
+};

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "adapter/ndis.h"
+#include "adapter/ndis_queries.h"
 #include "adapter/q_adapter_info.h"
 #include "platform/desktop.h"
 #include "profiles/profile_store.h"
@@ -36,11 +37,12 @@ void setSsid(const ApplyContext& c, const std::string& profile) {
 void setAdHocChannel(const ApplyContext& c, const std::string& channel) {
     if (!c.adapter) return;
     NDIS_802_11_CONFIGURATION config{};
-    uint32_t needed = 0;
-    if (!c.adapter->QueryInformation(OID_802_11_CONFIGURATION, &config, sizeof config, &needed)) return;
+    // Only a whole record may go back to the driver: a short answer would hand it zeros.
+    if (!QueryConfiguration(*c.adapter, config)) return;
     // A channel outside the plan keeps the frequency the driver reported.
     const uint32_t frequency = ChannelToFrequency(profileNumber(channel));
     if (frequency != 0) config.DSConfig = frequency;
+    uint32_t needed = 0;
     c.adapter->SetInformation(OID_802_11_CONFIGURATION, &config, sizeof config, &needed);
 }
 

@@ -18,18 +18,18 @@ HKEY ToHkey(KeyHandle key) {
 
 }  // namespace
 
-bool Win32Registry::open(KeyHandle parent, const std::string& path, unsigned long access, KeyHandle* key) {
+bool RegistryWin32::open(KeyHandle parent, const std::string& path, unsigned long access, KeyHandle* key) {
     HKEY opened = nullptr;
     if (RegOpenKeyExA(ToHkey(parent), path.c_str(), 0, access, &opened) != ERROR_SUCCESS) return false;
     *key = reinterpret_cast<KeyHandle>(opened);
     return true;
 }
 
-void Win32Registry::close(KeyHandle key) {
+void RegistryWin32::close(KeyHandle key) {
     if (key != kNoKey && key != kLocalMachine) RegCloseKey(ToHkey(key));
 }
 
-ReadStatus Win32Registry::readString(KeyHandle key, const std::string& valueName, std::size_t bufferSize,
+ReadStatus RegistryWin32::readString(KeyHandle key, const std::string& valueName, std::size_t bufferSize,
                                      std::string* value) {
     // One spare zero byte after the buffer: the stored data need not end in a NUL.
     std::vector<char> buffer(bufferSize + 1, '\0');
@@ -51,7 +51,7 @@ ReadStatus Win32Registry::readString(KeyHandle key, const std::string& valueName
     return ReadStatus::Ok;
 }
 
-bool Win32Registry::subkeyCount(KeyHandle key, unsigned long* count) {
+bool RegistryWin32::subkeyCount(KeyHandle key, unsigned long* count) {
     DWORD subkeys = 0;
     if (RegQueryInfoKeyA(ToHkey(key), nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr, nullptr, nullptr,
                          nullptr, nullptr, nullptr) != ERROR_SUCCESS)
@@ -60,7 +60,7 @@ bool Win32Registry::subkeyCount(KeyHandle key, unsigned long* count) {
     return true;
 }
 
-bool Win32Registry::subkeyName(KeyHandle key, unsigned long index, std::string* name) {
+bool RegistryWin32::subkeyName(KeyHandle key, unsigned long index, std::string* name) {
     char buffer[kValueBufferSize] = {};
     DWORD length = sizeof buffer;
     if (RegEnumKeyExA(ToHkey(key), index, buffer, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
@@ -70,15 +70,15 @@ bool Win32Registry::subkeyName(KeyHandle key, unsigned long index, std::string* 
     return true;
 }
 
-bool Win32Registry::deleteTree(KeyHandle parent, const std::string& path) {
+bool RegistryWin32::deleteTree(KeyHandle parent, const std::string& path) {
     return SHDeleteKeyA(ToHkey(parent), path.c_str()) == ERROR_SUCCESS;
 }
 
-bool Win32Registry::deleteValue(KeyHandle parent, const std::string& keyPath, const std::string& valueName) {
+bool RegistryWin32::deleteValue(KeyHandle parent, const std::string& keyPath, const std::string& valueName) {
     return SHDeleteValueA(ToHkey(parent), keyPath.c_str(), valueName.c_str()) == ERROR_SUCCESS;
 }
 
-GrantResult Win32Registry::grantFullAccess(KeyHandle key, const std::string& userName) {
+GrantResult RegistryWin32::grantFullAccess(KeyHandle key, const std::string& userName) {
     GrantResult result;
     PACL oldDacl = nullptr;
     PACL newDacl = nullptr;

@@ -4,7 +4,7 @@
 
 namespace regsweep {
 
-class Win32Registry : public RegistryAccess {
+class RegistryWin32 : public RegistryAccess {
 public:
     bool open(KeyHandle parent, const std::string& path, unsigned long access, KeyHandle* key) override;
     void close(KeyHandle key) override;

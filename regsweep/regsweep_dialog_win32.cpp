@@ -5,13 +5,13 @@
 
 namespace regsweep {
 
-Win32DialogHost::~Win32DialogHost() {
+DialogHostWin32::~DialogHostWin32() {
     if (window_ != nullptr) DestroyWindow(window_);
     if (largeIcon_ != nullptr) DestroyIcon(largeIcon_);
     if (smallIcon_ != nullptr) DestroyIcon(smallIcon_);
 }
 
-int Win32DialogHost::run(RegsweepDialog& dialog) {
+int DialogHostWin32::run(RegsweepDialog& dialog) {
     dialog_ = &dialog;
     // A modeless dialog with our own loop rather than DialogBox: the dialog manager
     // would show the window on its first idle moment, and without /debug it must
@@ -35,17 +35,17 @@ int Win32DialogHost::run(RegsweepDialog& dialog) {
     return result_;
 }
 
-INT_PTR CALLBACK Win32DialogHost::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+INT_PTR CALLBACK DialogHostWin32::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
-        auto* host = reinterpret_cast<Win32DialogHost*>(lParam);
+        auto* host = reinterpret_cast<DialogHostWin32*>(lParam);
         SetWindowLongPtrA(window, DWLP_USER, lParam);
         host->window_ = window;
     }
-    auto* host = reinterpret_cast<Win32DialogHost*>(GetWindowLongPtrA(window, DWLP_USER));
+    auto* host = reinterpret_cast<DialogHostWin32*>(GetWindowLongPtrA(window, DWLP_USER));
     return host == nullptr ? FALSE : host->onMessage(message, wParam, lParam);
 }
 
-INT_PTR Win32DialogHost::onMessage(UINT message, WPARAM wParam, LPARAM /*lParam*/) {
+INT_PTR DialogHostWin32::onMessage(UINT message, WPARAM wParam, LPARAM /*lParam*/) {
     switch (message) {
     case WM_INITDIALOG:
         dialog_->onInit(*this);
@@ -61,7 +61,7 @@ INT_PTR Win32DialogHost::onMessage(UINT message, WPARAM wParam, LPARAM /*lParam*
     }
 }
 
-void Win32DialogHost::setIcons() {
+void DialogHostWin32::setIcons() {
     largeIcon_ = static_cast<HICON>(LoadImageA(instance_, MAKEINTRESOURCEA(IDI_REGSWEEP), IMAGE_ICON,
                                                GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0));
     smallIcon_ = static_cast<HICON>(LoadImageA(instance_, MAKEINTRESOURCEA(IDI_REGSWEEP), IMAGE_ICON,
@@ -70,28 +70,28 @@ void Win32DialogHost::setIcons() {
     SendMessageA(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
 }
 
-void Win32DialogHost::hideAway() {
+void DialogHostWin32::hideAway() {
     hidden_ = true;
     ShowWindow(window_, SW_HIDE);
     SetWindowPos(window_, nullptr, 0, 0, 0, 0, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void Win32DialogHost::setLogText(const std::string& text) {
+void DialogHostWin32::setLogText(const std::string& text) {
     SetDlgItemTextA(window_, IDC_REGSWEEP_LOG, text.c_str());
 }
 
-void Win32DialogHost::startTimer(unsigned id, unsigned milliseconds) { SetTimer(window_, id, milliseconds, nullptr); }
+void DialogHostWin32::startTimer(unsigned id, unsigned milliseconds) { SetTimer(window_, id, milliseconds, nullptr); }
 
-void Win32DialogHost::stopTimer(unsigned id) { KillTimer(window_, id); }
+void DialogHostWin32::stopTimer(unsigned id) { KillTimer(window_, id); }
 
-void Win32DialogHost::end(int result) {
+void DialogHostWin32::end(int result) {
     ended_ = true;
     result_ = result;
     // Wakes the loop should it be waiting; ended_ is what stops it.
     PostMessageA(window_, WM_NULL, 0, 0);
 }
 
-void Win32DialogHost::showMessage(const std::string& text, const std::string& caption) {
+void DialogHostWin32::showMessage(const std::string& text, const std::string& caption) {
     MessageBoxA(window_, text.c_str(), caption.c_str(), MB_OK | MB_ICONINFORMATION);
 }
 

@@ -9,12 +9,12 @@ namespace regsweep {
 
 class RegsweepDialog;
 
-class Win32DialogHost : public DialogWindow {
+class DialogHostWin32 : public DialogWindow {
 public:
-    explicit Win32DialogHost(HINSTANCE instance) : instance_(instance) {}
-    ~Win32DialogHost() override;
-    Win32DialogHost(const Win32DialogHost&) = delete;
-    Win32DialogHost& operator=(const Win32DialogHost&) = delete;
+    explicit DialogHostWin32(HINSTANCE instance) : instance_(instance) {}
+    ~DialogHostWin32() override;
+    DialogHostWin32(const DialogHostWin32&) = delete;
+    DialogHostWin32& operator=(const DialogHostWin32&) = delete;
 
     // Returns the result the window ended with, or -1 if it could not be created.
     int run(RegsweepDialog& dialog);

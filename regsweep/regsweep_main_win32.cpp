@@ -13,8 +13,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     // The C runtime has already split the command line by the usual quoting rules.
     std::vector<std::string> args;
     for (int i = 1; i < __argc; ++i) args.emplace_back(__argv[i] != nullptr ? __argv[i] : "");
-    regsweep::Win32Registry registry;
-    regsweep::Win32System system(instance);
+    regsweep::RegistryWin32 registry;
+    regsweep::SystemWin32 system(instance);
     regsweep::RegsweepApp app(registry, system);
     return app.run(args);
 }

@@ -5,14 +5,14 @@
 
 namespace regsweep {
 
-unsigned long Win32System::platformId() {
+unsigned long SystemWin32::platformId() {
     OSVERSIONINFOA version{};
     version.dwOSVersionInfoSize = sizeof version;
     if (!GetVersionExA(&version)) return 0;
     return version.dwPlatformId;
 }
 
-std::string Win32System::userName() {
+std::string SystemWin32::userName() {
     char name[kUserNameBufferSize] = {};
     DWORD length = sizeof name;
     if (!GetUserNameA(name, &length)) return std::string();
@@ -20,12 +20,12 @@ std::string Win32System::userName() {
     return name;
 }
 
-void Win32System::showMessage(const std::string& text, const std::string& caption) {
+void SystemWin32::showMessage(const std::string& text, const std::string& caption) {
     MessageBoxA(nullptr, text.c_str(), caption.c_str(), MB_OK | MB_ICONINFORMATION);
 }
 
-int Win32System::runDialog(RegsweepDialog& dialog) {
-    Win32DialogHost host(instance_);
+int SystemWin32::runDialog(RegsweepDialog& dialog) {
+    DialogHostWin32 host(instance_);
     return host.run(dialog);
 }
 

@@ -6,9 +6,9 @@
 
 namespace regsweep {
 
-class Win32System : public SystemAccess {
+class SystemWin32 : public SystemAccess {
 public:
-    explicit Win32System(HINSTANCE instance) : instance_(instance) {}
+    explicit SystemWin32(HINSTANCE instance) : instance_(instance) {}
 
     unsigned long platformId() override;
     std::string userName() override;

@@ -3,13 +3,10 @@
 #include <cstring>
 
 #include "adapter/ndis.h"
+#include "adapter/private_command.h"
 
 namespace {
 
-constexpr uint32_t kPrivateOid = 0xFFA0C90A;
-constexpr uint32_t kPacketBytes = 15392;
-constexpr uint32_t kPayloadOffset = 12;
-constexpr uint32_t kTrailerOffset = 15388;
 constexpr int32_t kNoiseFloor = -96;     // what the radio hears with no link
 constexpr uint32_t kTopRate = 540000;    // 54 Mbps in units of 100 bit/s
 constexpr uint32_t kBRate = 110000;      // 11 Mbps
@@ -206,13 +203,24 @@ uint32_t SimDriver::Request(const std::string& deviceName, uint32_t type, uint32
     Advance(deviceName, now);
     SimAdapterState& st = states_[deviceName];
 
-    if (oid == kPrivateOid) {
+    if (oid == OID_PRIVATE_COMMAND) {
         if (!cfg->wireless()) return NDIS_STATUS_INVALID_OID;
         if (type != NdisRequestQueryInformation) return NDIS_STATUS_NOT_SUPPORTED;
         return Private(*cfg, st, buffer, length, written, needed);
     }
     if (Is80211Oid(oid) && !cfg->wireless()) return NDIS_STATUS_NOT_SUPPORTED;
-    if (type == NdisRequestQueryInformation) return Query(*cfg, st, oid, buffer, length, written, needed);
+    if (type == NdisRequestQueryInformation) {
+        const auto shortReply = cfg->shortReplies.find(oid);
+        if (shortReply == cfg->shortReplies.end()) return Query(*cfg, st, oid, buffer, length, written, needed);
+        // Answer in full, then take back every byte past the ones this driver "wrote".
+        const std::vector<uint8_t> before(buffer, buffer + length);
+        const uint32_t status = Query(*cfg, st, oid, buffer, length, written, needed);
+        if (status == NDIS_STATUS_SUCCESS && written > shortReply->second) {
+            written = shortReply->second;
+            std::memcpy(buffer + written, before.data() + written, length - written);
+        }
+        return status;
+    }
     if (type == NdisRequestSetInformation) {
         const uint32_t status = Set(*cfg, st, oid, buffer, length, written, needed);
         if (status == NDIS_STATUS_SUCCESS) Advance(deviceName, now);
@@ -438,19 +446,21 @@ std::vector<uint8_t> SimDriver::BuildBssidList(SimAdapterState&) {
 
 uint32_t SimDriver::Private(const SimAdapterConfig& cfg, SimAdapterState& st, uint8_t* buffer, uint32_t length,
                             uint32_t& written, uint32_t& needed) {
-    if (length < kPacketBytes) {
-        needed = kPacketBytes;
+    if (length < kPrivatePacketBytes) {
+        needed = kPrivatePacketBytes;
         return NDIS_STATUS_INVALID_LENGTH;
     }
-    const bool wellFormed = std::memcmp(buffer, "YA6I", 4) == 0 && buffer[4] == 0x10 && buffer[5] == 0x3C &&
-                            buffer[6] == 0 && buffer[7] == 0 && Le32(buffer + 8) == 0x55AA55EE &&
-                            Le32(buffer + kTrailerOffset) == 0xAA55AA11;
+    const bool wellFormed =
+        std::memcmp(buffer + kPrivatePacketSignatureOffset, kPrivatePacketSignature, 4) == 0 &&
+        Le32(buffer + kPrivatePacketLengthOffset) == kPrivateCommandBytes &&
+        Le32(buffer + kPrivatePacketMagicOffset) == kPrivatePacketMagic &&
+        Le32(buffer + kPrivatePacketTrailerOffset) == kPrivatePacketTrailer;
     if (!wellFormed) return NDIS_STATUS_INVALID_DATA;
 
-    uint8_t* word = buffer + kPayloadOffset;
+    uint8_t* word = buffer + kPrivatePacketPayloadOffset;
     auto put = [&](uint32_t index, uint32_t value) { PutLe32(word + 4 * index, value); };
     switch (Le32(word)) {
-    case 353: {
+    case kPrivateCmdLinkQuality: {
         // 25 is a perfect link; quality falls with the signal towards the noise floor.
         int32_t q = 0;
         if (st.associated) {
@@ -462,25 +472,25 @@ uint32_t SimDriver::Private(const SimAdapterConfig& cfg, SimAdapterState& st, ui
         put(1, cfg.privateStatus);
         break;
     }
-    case 880:
+    case kPrivateCmdTraffic:
         put(3, st.xmitOk);
         put(7, st.txBytes);
         put(9, st.rcvOk);
         put(13, st.rxBytes);
         put(1, cfg.privateStatus);
         break;
-    case 2193:
+    case kPrivateCmdRegion:
         put(2, cfg.region);
         put(1, cfg.privateStatus);
         break;
-    case 16:
+    case kPrivateCmdVersion:
         for (uint32_t i = 0; i < 4; ++i) put(4 + i, cfg.version[i]);
         put(1, cfg.privateStatus);
         break;
     default:
-        put(1, 3);  // not a command of ours
+        put(1, kPrivateStatusUnknown);  // not a command of ours
         break;
     }
-    written = kPacketBytes;
+    written = kPrivatePacketBytes;
     return NDIS_STATUS_SUCCESS;
 }

@@ -120,6 +120,17 @@ void ApplyAdapterKey(SimAdapterConfig& a, const std::string& key, const std::str
         }
         if (n == 4)
             for (int i = 0; i < 4; ++i) a.version[i] = parts[i];
+    } else if (key == "shortreply") {
+        std::stringstream in(value);
+        std::string word;
+        while (in >> word) {
+            const size_t colon = word.find(':');
+            long long bytes = 0;
+            if (colon == std::string::npos || !ParseNumber(word.substr(0, colon), v) ||
+                !ParseNumber(word.substr(colon + 1), bytes) || bytes < 0)
+                continue;
+            a.shortReplies[static_cast<uint32_t>(v)] = static_cast<uint32_t>(bytes);
+        }
     } else if (key == "refuse") {
         std::string list = value;
         for (char& c : list)

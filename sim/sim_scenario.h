@@ -14,6 +14,9 @@
 //   Present=1 (0: unplugged)        "none": the OID is not supported)
 //   OpenFails=0                   Region=0x10      Version=1.0.3.12
 //   Refuse=0x0D010206 0x00010107  OIDs the driver fails (NDIS_STATUS_FAILURE)
+//   ShortReply=0x00010114:0 0x0D010101:5   OID:bytes answered with success but only
+//                                 that many bytes written (the rest of the caller's
+//                                 buffer untouched), as a careless driver does
 //   PrivateStatus=2               word 1 of every private reply (for broken drivers)
 //
 //   [Network <anything>]          one per network
@@ -26,6 +29,7 @@
 // field keeps its default).
 
 #include <cstdint>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -54,6 +58,7 @@ struct SimAdapterConfig {
     uint32_t region = 0x10;
     uint32_t version[4] = {1, 0, 0, 0};
     std::set<uint32_t> refusedOids;
+    std::map<uint32_t, uint32_t> shortReplies;  // OID -> bytes written on success
     uint32_t privateStatus = 2;      // word 1 of replies to known commands
 
     bool wireless() const { return mediumSupported && medium == 1; }

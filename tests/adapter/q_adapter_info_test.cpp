@@ -158,16 +158,19 @@ TEST_F(RecordTest, FailedSnapshotQueriesFallBackAsDocumented) {
     ASSERT_TRUE(product().RefreshStatus());
     const uint32_t xmit = product().xmitOk;
     const int32_t quality = product().linkQuality;
+    const int32_t rssi = product().rssi;
+    ASSERT_LT(rssi, -40);
 
     ProductRefuses({OID_GEN_XMIT_OK, OID_GEN_MEDIA_CONNECT_STATUS, OID_802_11_SSID, OID_802_11_BSSID,
                     OID_802_11_RSSI, OID_PRIVATE_COMMAND});
     desktop.now += 2000;
     ASSERT_TRUE(product().RefreshStatus());
     EXPECT_EQ(product().xmitOk, xmit);            // kept
-    EXPECT_EQ(product().mediaState, 0u);          // 0 on failure
+    // No answer is no link: the search must go on rather than trust a dead link.
+    EXPECT_EQ(product().mediaState, NdisMediaStateDisconnected);
     EXPECT_EQ(product().GetSsidText(), "HomeNet");  // kept
     EXPECT_EQ(product().GetBssidText(), "00-00-00-00-00-00");
-    EXPECT_EQ(product().rssi, 0);
+    EXPECT_EQ(product().rssi, rssi);              // kept: 0 dBm would read as full signal
     // Private command values keep their last answer.
     EXPECT_EQ(product().linkQuality, quality);
     EXPECT_EQ(product().versionText, "1.0.3.12");

@@ -130,7 +130,9 @@ TEST(ShippedConfigIni, EveryLanguageHoldsEveryKeyAndItsTextsFit) {
             // Read with a default that cannot be the answer, so a missing key shows.
             const std::string text = texts.GetText(k.first, "<missing>");
             EXPECT_NE(text, "<missing>") << k.first;
-            if (language == "English") EXPECT_EQ(text, k.second) << k.first;
+            if (language == "English") {
+                EXPECT_EQ(text, k.second) << k.first;
+            }
         }
         EXPECT_EQ(texts.GetText(LanguageKey::UseDevice, "<missing>"), "1");
         EXPECT_EQ(texts.DeviceDescription(), DefaultText::DeviceName);

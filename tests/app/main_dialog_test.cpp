@@ -86,8 +86,8 @@ TEST_F(MainWindow, InitialisationBuildsTrayPollAndPagesAndStartsHidden) {
     EXPECT_EQ(added.infoFlags, 2u);
     EXPECT_EQ(tray.Record().icon, 0x10000u + 226);   // 220, then 226
 
-    std::vector<std::string> expectShell{"no taskbar button", "big icon 128", "place page host"};
-    EXPECT_EQ(shell.log, expectShell);
+    for (const char* call : {"no taskbar button", "big icon 128", "place page host"})
+        EXPECT_EQ(std::count(shell.log.begin(), shell.log.end(), call), 1) << call;
     EXPECT_EQ(shell.pageHostRect, Rect::fromSize(-4, 75, 670, 600));
     EXPECT_EQ(window.client.width, 662);
     EXPECT_EQ(window.client.height, 651);

@@ -22,14 +22,14 @@ struct Graph : ::testing::Test {
 };
 
 TEST_F(Graph, StartsWithScale28FortyBarsAndNoHeights) {
-    EXPECT_EQ(28, graph.scale());
-    EXPECT_EQ(40u, graph.barCount());
-    for (int i = 0; i < 40; ++i) EXPECT_EQ(0, graph.storedHeight(i));
+    EXPECT_EQ(28, graph.GetScale());
+    EXPECT_EQ(40u, graph.GetBarCount());
+    for (int i = 0; i < 40; ++i) EXPECT_EQ(0, graph.GetStoredHeight(i));
 }
 
 TEST_F(Graph, HeightsAreStoredTimesTheScaleAndRepaint) {
     graph.SetBarHeight(4, 2);
-    EXPECT_EQ(56, graph.storedHeight(4));
+    EXPECT_EQ(56, graph.GetStoredHeight(4));
     EXPECT_EQ(1, window.invalidations);
 }
 
@@ -39,24 +39,24 @@ TEST_F(Graph, OutOfRangeIndexesAndNegativeHeightsAreIgnored) {
     graph.SetBarHeight(40, 5);
     graph.SetBarHeight(-1, 5);
     graph.SetBarHeight(3, -1);
-    for (int i = 0; i < 40; ++i) EXPECT_EQ(0, graph.storedHeight(i));
+    for (int i = 0; i < 40; ++i) EXPECT_EQ(0, graph.GetStoredHeight(i));
     EXPECT_EQ(before, window.invalidations);
 
     ASSERT_EQ(10, graph.SetBarCount(10));
     graph.SetBarHeight(10, 5);  // past the bars in use
-    EXPECT_EQ(0, graph.storedHeight(10));
+    EXPECT_EQ(0, graph.GetStoredHeight(10));
 }
 
 TEST_F(Graph, SetScaleRescalesStoredHeights) {
     graph.SetScale(1);  // fresh graph: all zero stays zero
-    for (int i = 0; i < 40; ++i) EXPECT_EQ(0, graph.storedHeight(i));
+    for (int i = 0; i < 40; ++i) EXPECT_EQ(0, graph.GetStoredHeight(i));
     graph.SetBarHeight(5, 10);
     graph.SetBarHeight(6, 7);
     graph.SetScale(2);
-    EXPECT_EQ(20, graph.storedHeight(5));
-    EXPECT_EQ(14, graph.storedHeight(6));
+    EXPECT_EQ(20, graph.GetStoredHeight(5));
+    EXPECT_EQ(14, graph.GetStoredHeight(6));
     graph.SetScale(3);  // 3 * 14 / 2
-    EXPECT_EQ(21, graph.storedHeight(6));
+    EXPECT_EQ(21, graph.GetStoredHeight(6));
     const int before = window.invalidations;
     graph.SetScale(3);  // same scale still repaints
     EXPECT_EQ(before + 1, window.invalidations);
@@ -66,17 +66,17 @@ TEST_F(Graph, RescalingFromZeroDoesNotDivideByZero) {
     graph.SetScale(1);
     graph.SetBarHeight(5, 10);
     graph.SetScale(0);
-    EXPECT_EQ(0, graph.storedHeight(5));
+    EXPECT_EQ(0, graph.GetStoredHeight(5));
     graph.SetScale(4);
-    EXPECT_EQ(0, graph.storedHeight(5));
+    EXPECT_EQ(0, graph.GetStoredHeight(5));
     graph.SetBarHeight(5, 3);
-    EXPECT_EQ(12, graph.storedHeight(5));
+    EXPECT_EQ(12, graph.GetStoredHeight(5));
 }
 
 TEST_F(Graph, BarCountWiderThanTheControlOrTheArraysIsRefused) {
     window.size = {30, 42};
     EXPECT_EQ(-1, graph.SetBarCount(31));
-    EXPECT_EQ(40u, graph.barCount());
+    EXPECT_EQ(40u, graph.GetBarCount());
     EXPECT_EQ(0, window.invalidations);
     EXPECT_EQ(30, graph.SetBarCount(30));
     EXPECT_EQ(1, window.invalidations);
@@ -86,8 +86,8 @@ TEST_F(Graph, BarCountWiderThanTheControlOrTheArraysIsRefused) {
 }
 
 TEST_F(Graph, BarPositionsForA147PixelGraph) {
-    Rect bar2 = graph.barRect(2, 147, 42);
-    Rect bar39 = graph.barRect(39, 147, 42);
+    Rect bar2 = graph.GetBarRect(2, 147, 42);
+    Rect bar39 = graph.GetBarRect(39, 147, 42);
     EXPECT_EQ(-6, bar2.left);
     EXPECT_EQ(142, bar39.left);
     EXPECT_EQ(2, bar2.width());
@@ -97,16 +97,16 @@ TEST_F(Graph, BarPositionsForA147PixelGraph) {
 TEST_F(Graph, BarPlacesAreExactWhereTheyLandOnWholePixels) {
     // 0.6 x 200 / 40 is exactly 3 pixels, and 1.1 x 200 / 40 x 2 - 15 exactly -4:
     // rounding must neither narrow the bars to 2 pixels nor shift one a pixel right.
-    EXPECT_EQ(Rect::fromSize(-4, 42, 3, 0), graph.barRect(2, 200, 42));
-    EXPECT_EQ(Rect::fromSize(23, 42, 3, 0), graph.barRect(7, 200, 42));  // 23.5
-    EXPECT_EQ(Rect::fromSize(-4, 42, 1, 0), graph.barRect(4, 100, 42));
-    EXPECT_EQ(-4, graph.barRect(20, 20, 42).left);
-    EXPECT_EQ(0, graph.barRect(20, 20, 42).width());
+    EXPECT_EQ(Rect::fromSize(-4, 42, 3, 0), graph.GetBarRect(2, 200, 42));
+    EXPECT_EQ(Rect::fromSize(23, 42, 3, 0), graph.GetBarRect(7, 200, 42));  // 23.5
+    EXPECT_EQ(Rect::fromSize(-4, 42, 1, 0), graph.GetBarRect(4, 100, 42));
+    EXPECT_EQ(-4, graph.GetBarRect(20, 20, 42).left);
+    EXPECT_EQ(0, graph.GetBarRect(20, 20, 42).width());
 }
 
 TEST_F(Graph, ThereIsNoBarOutsideTheForty) {
-    EXPECT_TRUE(graph.barRect(40, 147, 42).empty());
-    EXPECT_TRUE(graph.barRect(-1, 147, 42).empty());
+    EXPECT_TRUE(graph.GetBarRect(40, 147, 42).empty());
+    EXPECT_TRUE(graph.GetBarRect(-1, 147, 42).empty());
 }
 
 TEST_F(Graph, DrawsBackgroundGuideLinesAndBarsTwoToLast) {
@@ -139,8 +139,8 @@ TEST_F(Graph, TooTallBarsWrapAndStayWrapped) {
     graph.SetBarHeight(6, 42);
     PaintList list;
     graph.paint(147, 42, list);
-    EXPECT_EQ(8, graph.storedHeight(5));
-    EXPECT_EQ(42, graph.storedHeight(6));  // exactly full height is kept
+    EXPECT_EQ(8, graph.GetStoredHeight(5));
+    EXPECT_EQ(42, graph.GetStoredHeight(6));  // exactly full height is kept
     auto frames = ofKind(list, PaintOp::Kind::Frame3D);
     EXPECT_EQ(8, frames[3].rect.height());
     EXPECT_EQ(34, frames[3].rect.top);
@@ -161,7 +161,7 @@ TEST_F(Graph, AControlWithNoHeightDrawsNothingInsteadOfDividingByZero) {
     PaintList list;
     graph.paint(147, 0, list);
     EXPECT_TRUE(list.ops.empty());
-    EXPECT_EQ(3, graph.storedHeight(5));
+    EXPECT_EQ(3, graph.GetStoredHeight(5));
 }
 
 }  // namespace

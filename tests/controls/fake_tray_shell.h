@@ -19,6 +19,13 @@ public:
     bool addFails = false;
     std::vector<NotifyCall> notifies;
     std::vector<std::string> calls;
+    // Position of the first such call, calls.size() when there was none: a test asks
+    // for the one ordering that matters, not for the whole sequence.
+    size_t at(const std::string& call) const {
+        size_t i = 0;
+        while (i < calls.size() && calls[i] != call) ++i;
+        return i;
+    }
     Handle main = 0x500;
     bool menuAvailable = true;
     std::map<uint32_t, std::string> menuItems{{32773, "Exit"}};   // the program's menu 154

@@ -30,11 +30,11 @@ TEST_F(Button, NormalHoverPressedFollowTheMouse) {
     EXPECT_EQ(1, window.handCursors);
     mouse(button, kWmLButtonDown);
     EXPECT_EQ(208, window.shownId());
-    EXPECT_EQ(HoverBitmapButton::Look::Pressed, button.look());
+    EXPECT_EQ(HoverBitmapButton::Look::Pressed, button.GetLook());
     mouse(button, kWmLButtonUp);
     EXPECT_EQ(209, window.shownId());
     button.ShowNormal();
-    EXPECT_EQ(HoverBitmapButton::Look::Normal, button.look());
+    EXPECT_EQ(HoverBitmapButton::Look::Normal, button.GetLook());
 }
 
 TEST_F(Button, FallbackIdsLoadTheNormalBitmapForEveryState) {
@@ -55,9 +55,9 @@ TEST_F(Button, AMissingBitmapFailsAndLeavesThatStateEmpty) {
 TEST_F(Button, PressedStaysUntilTheMouseNextMovesOverIt) {
     button.LoadBitmaps(208, 209, 208);
     mouse(button, kWmLButtonDown);  // released elsewhere: no button-up reaches us
-    EXPECT_EQ(HoverBitmapButton::Look::Pressed, button.look());
+    EXPECT_EQ(HoverBitmapButton::Look::Pressed, button.GetLook());
     mouse(button, kWmMouseMove);
-    EXPECT_EQ(HoverBitmapButton::Look::Hover, button.look());
+    EXPECT_EQ(HoverBitmapButton::Look::Hover, button.GetLook());
 }
 
 TEST_F(Button, RepeatedMovesDoNotResendTheSamePicture) {
@@ -87,7 +87,7 @@ TEST(ButtonWithoutWindow, LoadFailsQuietly) {
     HoverBitmapButton button;
     EXPECT_FALSE(button.LoadBitmaps(208, 209, 208));
     button.ShowNormal();
-    EXPECT_EQ(HoverBitmapButton::Look::None, button.look());
+    EXPECT_EQ(HoverBitmapButton::Look::None, button.GetLook());
 }
 
 }  // namespace

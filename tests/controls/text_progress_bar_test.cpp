@@ -32,7 +32,7 @@ struct Bar : ::testing::Test {
 
 TEST_F(Bar, RepaintsOnlyWhenTheBarWidthChanges) {
     EXPECT_EQ(0, send(bar, kPbmSetPos, 50));
-    EXPECT_EQ(44, bar.barWidth());
+    EXPECT_EQ(44, bar.GetBarWidth());
     EXPECT_EQ(1, window.immediateRedraws);
 
     EXPECT_EQ(50, send(bar, kPbmSetPos, 51));  // still 44 pixels
@@ -40,7 +40,7 @@ TEST_F(Bar, RepaintsOnlyWhenTheBarWidthChanges) {
     EXPECT_EQ(51, send(bar, kPbmGetPos));
 
     EXPECT_EQ(51, send(bar, kPbmSetPos, 52));  // 45 pixels
-    EXPECT_EQ(45, bar.barWidth());
+    EXPECT_EQ(45, bar.GetBarWidth());
     EXPECT_EQ(2, window.immediateRedraws);
 }
 
@@ -48,7 +48,7 @@ TEST_F(Bar, ASizeChangeForcesTheNextPositionToRepaint) {
     send(bar, kPbmSetPos, 50);
     send(bar, kWmSize);
     EXPECT_EQ(std::vector<unsigned>{kWmSize}, window.defaultMessages);
-    EXPECT_EQ(-1, bar.barWidth());
+    EXPECT_EQ(-1, bar.GetBarWidth());
     send(bar, kPbmSetPos, 50);
     EXPECT_EQ(2, window.immediateRedraws);
 }
@@ -56,7 +56,7 @@ TEST_F(Bar, ASizeChangeForcesTheNextPositionToRepaint) {
 TEST_F(Bar, PositionIsNotClampedAndTheBarCoversTheControl) {
     send(bar, kPbmSetPos, 150);
     EXPECT_EQ(150, bar.GetPos());
-    EXPECT_EQ(132, bar.barWidth());
+    EXPECT_EQ(132, bar.GetBarWidth());
     PaintList list;
     bar.paint(88, 16, list);
     ASSERT_GE(list.ops.size(), 2u);
@@ -69,7 +69,7 @@ TEST_F(Bar, PositionIsNotClampedAndTheBarCoversTheControl) {
 TEST_F(Bar, EmptyRangeGivesNoBarInsteadOfDividingByZero) {
     send(bar, kPbmSetRange32, 30, 30);
     send(bar, kPbmSetPos, 40);
-    EXPECT_EQ(0, bar.barWidth());
+    EXPECT_EQ(0, bar.GetBarWidth());
     EXPECT_EQ(40, bar.GetPos());
     PaintList list;
     bar.paint(88, 16, list);
@@ -84,13 +84,13 @@ TEST_F(Bar, WithoutAWindowSetPosChangesNothing) {
     EXPECT_TRUE(loose.handleMessage(kPbmSetPos, 40, 0, result));
     EXPECT_EQ(-1, result);
     EXPECT_EQ(0, loose.GetPos());
-    EXPECT_EQ(-1, loose.barWidth());
+    EXPECT_EQ(-1, loose.GetBarWidth());
 }
 
 TEST_F(Bar, RangeMessages) {
     send(bar, kPbmSetRange, 0, (200 << 16) | 10);
-    EXPECT_EQ(10, bar.minimum());
-    EXPECT_EQ(200, bar.maximum());
+    EXPECT_EQ(10, bar.GetMinimum());
+    EXPECT_EQ(200, bar.GetMaximum());
     int32_t pair[2] = {-1, -1};
     EXPECT_EQ(10, send(bar, kPbmGetRange, 1, reinterpret_cast<intptr_t>(pair)));
     EXPECT_EQ(10, pair[0]);
@@ -122,23 +122,23 @@ TEST_F(Bar, ShowTextRepaintsOnlyOnAChange) {
     EXPECT_EQ(0, window.invalidations);
     send(bar, kPbmSetShowText, 0);
     EXPECT_EQ(1, window.invalidations);
-    EXPECT_FALSE(bar.showText());
+    EXPECT_FALSE(bar.GetShowText());
 }
 
 TEST_F(Bar, PercentageUntilATextIsSetAndAgainWhenItIsEmptied) {
     send(bar, kPbmSetPos, 37);
-    EXPECT_EQ("37%", bar.displayText());
+    EXPECT_EQ("37%", bar.GetDisplayText());
 
     const char label[] = "Good";
     send(bar, kWmSetText, 0, reinterpret_cast<intptr_t>(label));
-    EXPECT_EQ("Good", bar.displayText());
+    EXPECT_EQ("Good", bar.GetDisplayText());
     EXPECT_EQ(1, window.invalidations);
     send(bar, kWmSetText, 0, reinterpret_cast<intptr_t>(label));  // same text: no repaint
     EXPECT_EQ(1, window.invalidations);
     EXPECT_EQ((std::vector<unsigned>{kWmSetText, kWmSetText}), window.defaultMessages);
 
     send(bar, kWmSetText, 0, 0);  // null text counts as empty
-    EXPECT_EQ("37%", bar.displayText());
+    EXPECT_EQ("37%", bar.GetDisplayText());
     EXPECT_EQ(2, window.invalidations);
 }
 

@@ -1,26 +1,32 @@
-// Lumora.exe under Wine with the simulated adapter, end to end. One program run is
-// shared by the steps of the suite, which gtest runs in the order written: start-up,
-// a refused second instance, Show, page switching, unplugging, Exit.
+// Lumora.exe under Wine with the simulated adapter, end to end: start-up, a refused
+// second instance, Show, page switching, unplugging, Exit. The steps share one program
+// run while it lasts; each makes the state it needs (a running program with its adapter
+// found, the window shown or hidden) and waits for conditions, never for a fixed time, so
+// they hold in any order (--gtest_shuffle).
 #include <gtest/gtest.h>
 
 #include <windows.h>
 #include <commctrl.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
+#include "app/main_dialog.h"
 #include "lumora_process.h"
+#include "resources/resource_ids.h"
 
 using namespace lumora_e2e;
 
 namespace {
 
 const char kTitle[] = "Vexa Nimbeo(TM) Wireless USB Adapter Utility";
-constexpr int kPageHost = 1002;
-constexpr WPARAM kShow = 32771;
-constexpr DWORD kOnePoll = 2500;
-constexpr UINT kTrayCallback = 0x800A;
-constexpr WPARAM kTrayIconId = 154;
+constexpr int kPageHost = IDC_PAGE_HOST;
+constexpr WPARAM kShow = ID_TRAY_SHOW;
+constexpr DWORD kOnePoll = MainDialog::kPollPeriodMs;
+constexpr WPARAM kHide = ID_TRAY_HIDE;
+constexpr UINT kTrayCallback = MainDialog::kTrayCallback;
+constexpr WPARAM kTrayIconId = MainDialog::kTrayIconId;
 
 std::string Scenario(bool productPresent) {
     std::string text =
@@ -47,19 +53,36 @@ protected:
         scenarioPath = TempPath("lumora_e2e_scenario.ini");
         WriteTextFile(scenarioPath, Scenario(true));
         SetEnvironmentVariableA("LUMORA_SIM_SCENARIO", scenarioPath.c_str());
+        log = std::make_unique<RequestLog>(TempPath("lumora_e2e_requests.log"));
         RemoveAllSettings();
-        first = std::make_unique<LumoraProcess>();
-        started = first->Start(BesideThisProgram("Lumora.exe"));
-        if (started)
-            WaitFor([] { return (mainWindow = FindProcessWindow(first->Id(), kTitle)) != nullptr; });
     }
     static void TearDownTestSuite() {
         first.reset();   // ends the program if a step left it running
+        log.reset();
         DeleteFileA(scenarioPath.c_str());
     }
     void SetUp() override {
-        ASSERT_TRUE(started) << "Lumora.exe could not be started";
-        ASSERT_NE(mainWindow, nullptr) << "the main window never appeared";
+        // A step that ended the program (Exit) leaves the next one a fresh start.
+        if (!first || !first->Running()) {
+            WriteTextFile(scenarioPath, Scenario(true));
+            log->Mark();
+            first = std::make_unique<LumoraProcess>();
+            mainWindow = nullptr;
+            ASSERT_TRUE(first->Start(BesideThisProgram("Lumora.exe"))) << "Lumora.exe could not be started";
+            ASSERT_TRUE(WaitFor([] { return (mainWindow = FindProcessWindow(first->Id(), kTitle)) != nullptr; }))
+                << "the main window never appeared";
+            ASSERT_TRUE(log->WaitForLine(ProductFoundLine())) << "the poll never found the adapter";
+            shownAfterStart = Shown();
+        }
+        ASSERT_NE(mainWindow, nullptr);
+    }
+    static void ShowWindow() {
+        if (!Shown()) Command(kShow);
+        ASSERT_TRUE(WaitFor(Shown));
+    }
+    static void HideWindow() {
+        if (Shown()) Command(kHide);
+        ASSERT_TRUE(WaitFor([] { return !Shown(); }));
     }
 
     static int CurrentPage() {
@@ -88,18 +111,20 @@ protected:
     }
 
     static std::string scenarioPath;
+    static std::unique_ptr<RequestLog> log;
     static std::unique_ptr<LumoraProcess> first;
-    static bool started;
     static HWND mainWindow;
+    static bool shownAfterStart;
 };
 
 std::string LumoraEndToEnd::scenarioPath;
+std::unique_ptr<RequestLog> LumoraEndToEnd::log;
 std::unique_ptr<LumoraProcess> LumoraEndToEnd::first;
-bool LumoraEndToEnd::started = false;
 HWND LumoraEndToEnd::mainWindow = nullptr;
+bool LumoraEndToEnd::shownAfterStart = true;
 
 TEST_F(LumoraEndToEnd, StartsHiddenWithTheReservedProfilesInTheRegistry) {
-    EXPECT_FALSE(Shown());
+    EXPECT_FALSE(shownAfterStart);   // still in the tray once the first poll found the adapter
     EXPECT_EQ(ReadSetting("FactoryDefault", "SSID"), "vexa");
     EXPECT_EQ(ReadSetting("FactoryDefault", "Channel"), "10");
     EXPECT_EQ(ReadSetting("FactoryDefault", "NextProfile"), "end");
@@ -134,8 +159,7 @@ TEST_F(LumoraEndToEnd, SecondStartShowsTheMessageAndLeavesTheSettingsAlone) {
 }
 
 TEST_F(LumoraEndToEnd, DoubleClickOnTheTrayIconOpensLinkInfoOnceTheAdapterIsFound) {
-    // Wait for a poll to have picked the adapter: the tray then carries its icon.
-    Sleep(kOnePoll + 500);
+    HideWindow();   // the double click's default command is Show only while hidden
     // Start from another page, so that landing on Link Info is Show's doing and not
     // merely the page the window began with.
     Command(1146);
@@ -167,7 +191,17 @@ bool Click(HWND control) {
     return SendInput(2, input, sizeof(INPUT)) == 2;
 }
 
+// Clicks `control` until `done` holds, a few times at most. Under Wine the first click
+// into a window that has just come up from the tray can be lost on its way through the
+// X server; a program that does not react to clicks fails every attempt.
+bool ClickUntil(HWND control, const std::function<bool()>& done) {
+    for (int attempt = 0; attempt < 3; ++attempt)
+        if (Click(control) && WaitFor(done, 3000)) return true;
+    return false;
+}
+
 TEST_F(LumoraEndToEnd, ClickingTheHeaderButtonsOfThePageOnShowSwitchesPages) {
+    ShowWindow();
     const struct {
         int button;
         int page;
@@ -175,12 +209,12 @@ TEST_F(LumoraEndToEnd, ClickingTheHeaderButtonsOfThePageOnShowSwitchesPages) {
     for (const auto& b : buttons) {
         HWND page = VisiblePage(mainWindow);
         ASSERT_NE(page, nullptr);
-        ASSERT_TRUE(Click(GetDlgItem(page, b.button))) << b.button;
-        EXPECT_TRUE(WaitFor([&] { return CurrentPage() == b.page; })) << b.button;
+        EXPECT_TRUE(ClickUntil(GetDlgItem(page, b.button), [&] { return CurrentPage() == b.page; })) << b.button;
     }
 }
 
 TEST_F(LumoraEndToEnd, EachHeaderButtonShowsItsPage) {
+    ShowWindow();
     const struct {
         WPARAM command;
         int page;
@@ -197,19 +231,20 @@ TEST_F(LumoraEndToEnd, EachHeaderButtonShowsItsPage) {
 }
 
 TEST_F(LumoraEndToEnd, UnpluggingSendsTheWindowToTheTrayWithinOnePoll) {
-    if (!Shown()) {
-        Command(kShow);
-        ASSERT_TRUE(WaitFor(Shown));
-    }
+    ShowWindow();
     ASSERT_TRUE(WriteTextFile(scenarioPath, Scenario(false)));
     // One poll period, plus Wine's scheduling slack.
     EXPECT_TRUE(WaitFor([] { return !Shown(); }, kOnePoll + 2500));
 
-    // Plugged in again, Show works as before.
+    // Plugged in again: once a poll has found it, Show opens Link Info as before.
+    log->Mark();
     ASSERT_TRUE(WriteTextFile(scenarioPath, Scenario(true)));
-    Sleep(kOnePoll + 500);
+    ASSERT_TRUE(log->WaitForLine(ProductFoundLine(), kOnePoll + 2500));
+    Command(1146);
+    ASSERT_TRUE(WaitFor([] { return CurrentPage() == 4; }));
     Command(kShow);
     EXPECT_TRUE(WaitFor(Shown));
+    EXPECT_TRUE(WaitFor([] { return CurrentPage() == 0; }));
 }
 
 TEST_F(LumoraEndToEnd, ExitFromTheTrayMenuEndsTheProcess) {

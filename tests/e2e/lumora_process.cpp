@@ -140,6 +140,44 @@ std::string BesideThisProgram(const std::string& file) {
     return (slash == std::string::npos ? std::string() : dir.substr(0, slash + 1)) + file;
 }
 
+RequestLog::RequestLog(const std::string& path) : path_(path) {
+    DeleteFileA(path_.c_str());
+    SetEnvironmentVariableA("LUMORA_SIM_LOG", path_.c_str());
+}
+
+RequestLog::~RequestLog() {
+    SetEnvironmentVariableA("LUMORA_SIM_LOG", nullptr);
+    DeleteFileA(path_.c_str());
+}
+
+std::string RequestLog::Text() const {
+    // Shared both ways: the program appends to the file while we read it.
+    HANDLE f = CreateFileA(path_.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                           nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (f == INVALID_HANDLE_VALUE) return std::string();
+    std::string text;
+    char chunk[4096];
+    DWORD got = 0;
+    while (ReadFile(f, chunk, sizeof chunk, &got, nullptr) && got > 0) text.append(chunk, got);
+    CloseHandle(f);
+    return text;
+}
+
+void RequestLog::Mark() { mark_ = Text().size(); }
+
+bool RequestLog::WaitForLine(const std::string& prefix, DWORD ms) {
+    return WaitFor(
+        [&] {
+            const std::string text = Text();
+            for (size_t at = text.find(prefix, mark_); at != std::string::npos; at = text.find(prefix, at + 1))
+                if (at == 0 || text[at - 1] == '\n') return true;
+            return false;
+        },
+        ms);
+}
+
+std::string ProductFoundLine() { return "Q \\DEVICE\\{6B1D2E8A-3C47-4F20-9A51-0E7C5D3B8F14} 0D010102 36 00000000 "; }
+
 bool WriteTextFile(const std::string& path, const std::string& text) {
     HANDLE f = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (f == INVALID_HANDLE_VALUE) return false;

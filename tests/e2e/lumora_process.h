@@ -48,4 +48,31 @@ std::string BesideThisProgram(const std::string& file);
 
 bool WriteTextFile(const std::string& path, const std::string& text);
 
+// The simulated library's request log of the programs under test (LUMORA_SIM_LOG), read
+// while they run: a step waits for the request it needs to have happened instead of
+// sleeping for as long as that usually takes.
+class RequestLog {
+public:
+    // Names an empty log at `path` for the programs started from now on.
+    explicit RequestLog(const std::string& path);
+    ~RequestLog();
+    RequestLog(const RequestLog&) = delete;
+    RequestLog& operator=(const RequestLog&) = delete;
+
+    // Later waits look only at what is logged after this point.
+    void Mark();
+    // True as soon as a line after the mark begins with `prefix`; false after `ms`.
+    bool WaitForLine(const std::string& prefix, DWORD ms = kWaitMs);
+
+private:
+    std::string Text() const;
+
+    std::string path_;
+    size_t mark_ = 0;
+};
+
+// The product adapter answering its SSID query: the main window's poll has probed it and
+// takes it as the current adapter in the same step.
+std::string ProductFoundLine();
+
 }  // namespace lumora_e2e

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "lumora_process.h"
+#include "resources/resource_ids.h"
 
 using namespace lumora_e2e;
 
@@ -20,6 +21,7 @@ const char kInterfaceKey[] =
     "SOFTWARE\\Microsoft\\WZCSVC\\Parameters\\Interfaces\\{6B1D2E8A-3C47-4F20-9A51-0E7C5D3B8F14}";
 const char kAppDefaults[] = "Software\\Wine\\AppDefaults\\Lumora.exe";
 const char kTitle[] = "Vexa Nimbeo(TM) Wireless USB Adapter Utility";
+constexpr DWORD kOnePoll = 2500;
 // How long the stand-in stays "stop pending": long enough that a start sent at once fails.
 constexpr DWORD kStopDelayMs = 1500;
 
@@ -31,19 +33,6 @@ DWORD ServiceState() {
     if (service) CloseServiceHandle(service);
     if (manager) CloseServiceHandle(manager);
     return state;
-}
-
-// The simulated library logs every request; the poll's look at the adapter is the first
-// on a fresh run, so a log that has grown since the start means the adapter was found.
-std::string RequestLog() {
-    char dir[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, dir);
-    return std::string(dir) + "lumora_zero_config_requests.log";
-}
-
-DWORD LogSize() {
-    WIN32_FILE_ATTRIBUTE_DATA data{};
-    return GetFileAttributesExA(RequestLog().c_str(), GetFileExInfoStandard, &data) ? data.nFileSizeLow : 0;
 }
 
 DWORD ControlFlags() {
@@ -86,17 +75,19 @@ protected:
             return;
         }
 
-        DWORD flags = 0x0000000B;
-        SHSetValueA(HKEY_LOCAL_MACHINE, kInterfaceKey, "ControlFlags", REG_DWORD, &flags, sizeof flags);
         SHSetValueA(HKEY_CURRENT_USER, kAppDefaults, "Version", REG_SZ, "winxp", 6);
         SetEnvironmentVariableA("LUMORA_SIM_SCENARIO", nullptr);   // the built-in machine
-        DeleteFileA(RequestLog().c_str());
-        SetEnvironmentVariableA("LUMORA_SIM_LOG", RequestLog().c_str());
-        StartLumora();
+        char temp[MAX_PATH] = {};
+        GetTempPathA(MAX_PATH, temp);
+        log = std::make_unique<RequestLog>(std::string(temp) + "lumora_e2e_wzc_requests.log");
     }
-    static void StartLumora() {
+    // Each step gets a running program that started with the interface left to the
+    // service (a step that exited it leaves the next one a fresh start).
+    static void StartProgram() {
+        DWORD flags = 0x0000000B;
+        SHSetValueA(HKEY_LOCAL_MACHINE, kInterfaceKey, "ControlFlags", REG_DWORD, &flags, sizeof flags);
+        log->Mark();
         mainWindow = nullptr;
-        logAtStart = LogSize();
         program = std::make_unique<LumoraProcess>();
         if (program->Start(BesideThisProgram("Lumora.exe")))
             WaitFor([] { return (mainWindow = FindProcessWindow(program->Id(), kTitle)) != nullptr; });
@@ -111,6 +102,7 @@ protected:
     }
     static void TearDownTestSuite() {
         program.reset();
+        log.reset();
         SC_HANDLE manager = OpenSCManagerA(nullptr, nullptr, SC_MANAGER_ALL_ACCESS);
         SC_HANDLE service = manager ? OpenServiceA(manager, kService, SERVICE_ALL_ACCESS) : nullptr;
         if (service) {
@@ -123,28 +115,25 @@ protected:
         if (manager) CloseServiceHandle(manager);
         SHDeleteKeyA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\WZCSVC");
         SHDeleteKeyA(HKEY_CURRENT_USER, kAppDefaults);
-        SetEnvironmentVariableA("LUMORA_SIM_LOG", nullptr);
-        DeleteFileA(RequestLog().c_str());
     }
-    // The hand-back needs the adapter the poll finds; a loaded machine may take a while.
-    static bool WaitForThePoll() { return WaitFor([] { return LogSize() > logAtStart; }); }
     void SetUp() override {
         ASSERT_TRUE(serviceMade) << "the stand-in service could not be installed and started: " << failure;
+        if (!program || !program->Running()) StartProgram();
         ASSERT_NE(mainWindow, nullptr) << "Lumora's main window never appeared";
     }
 
     static bool serviceMade;
     static std::string failure;
     static std::unique_ptr<LumoraProcess> program;
+    static std::unique_ptr<RequestLog> log;
     static HWND mainWindow;
-    static DWORD logAtStart;
 };
 
 bool ZeroConfigHandOff::serviceMade = false;
 std::string ZeroConfigHandOff::failure;
 std::unique_ptr<LumoraProcess> ZeroConfigHandOff::program;
+std::unique_ptr<RequestLog> ZeroConfigHandOff::log;
 HWND ZeroConfigHandOff::mainWindow = nullptr;
-DWORD ZeroConfigHandOff::logAtStart = 0;
 
 TEST_F(ZeroConfigHandOff, StartUpStopsTheServiceOnXp) {
     EXPECT_TRUE(WaitFor([] { return ServiceState() == SERVICE_STOPPED; }));
@@ -152,8 +141,9 @@ TEST_F(ZeroConfigHandOff, StartUpStopsTheServiceOnXp) {
 }
 
 TEST_F(ZeroConfigHandOff, ExitMarksTheInterfaceAndStartsTheServiceAgain) {
-    ASSERT_TRUE(WaitForThePoll()) << "the poll never looked at the adapter";
-    PostMessageA(mainWindow, WM_COMMAND, 32773, 0);
+    // A hand-back needs the adapter the poll found.
+    ASSERT_TRUE(log->WaitForLine(ProductFoundLine(), kOnePoll + 5000));
+    PostMessageA(mainWindow, WM_COMMAND, ID_TRAY_EXIT, 0);
     ASSERT_TRUE(program->WaitForExit());
     EXPECT_EQ(ControlFlags(), 0x0000800Bu);   // bit 15 added, the others kept
     EXPECT_TRUE(WaitFor([] {
@@ -165,17 +155,12 @@ TEST_F(ZeroConfigHandOff, ExitMarksTheInterfaceAndStartsTheServiceAgain) {
 // Something started the service again while Lumora ran: Exit has to stop it to mark the
 // interface, and the service takes a while to stop. It must still run when Lumora has ended.
 TEST_F(ZeroConfigHandOff, ExitWithTheServiceRunningAndTheFlagClearLeavesItRunning) {
-    ASSERT_TRUE(WaitFor([] { return ServiceState() == SERVICE_RUNNING; }));
-    DWORD clear = 0x0000000B;
-    SHSetValueA(HKEY_LOCAL_MACHINE, kInterfaceKey, "ControlFlags", REG_DWORD, &clear, sizeof clear);
-    StartLumora();
-    ASSERT_NE(mainWindow, nullptr) << "Lumora's main window never appeared";
     ASSERT_TRUE(WaitFor([] { return ServiceState() == SERVICE_STOPPED; }));   // start-up's stop
     ASSERT_TRUE(StartStandIn());
     ASSERT_TRUE(WaitFor([] { return ServiceState() == SERVICE_RUNNING; }));
-    ASSERT_TRUE(WaitForThePoll()) << "the poll never looked at the adapter";
+    ASSERT_TRUE(log->WaitForLine(ProductFoundLine(), kOnePoll + 5000));
 
-    PostMessageA(mainWindow, WM_COMMAND, 32773, 0);
+    PostMessageA(mainWindow, WM_COMMAND, ID_TRAY_EXIT, 0);
     ASSERT_TRUE(program->WaitForExit());
     EXPECT_EQ(ControlFlags(), 0x0000800Bu);
     // A start sent while the service was still stopping would have failed and left it

@@ -68,10 +68,10 @@ TEST(LinkDisplay, EachTickDrawsTheHistoryBeforeItsShift) {
     }
     // The graph shows the history of tick 44: bar i held the figure of tick i + 5.
     for (int i = LinkDisplay::kFirstDrawnSample; i < LinkDisplay::kSamples; ++i) {
-        EXPECT_EQ(display.rxGraph().storedHeight(i), LinkDisplay::barHeight(5 + i)) << i;
-        EXPECT_EQ(display.txGraph().storedHeight(i), LinkDisplay::barHeight(10 * (5 + i))) << i;
+        EXPECT_EQ(display.rxGraph().GetStoredHeight(i), LinkDisplay::barHeight(5 + i)) << i;
+        EXPECT_EQ(display.txGraph().GetStoredHeight(i), LinkDisplay::barHeight(10 * (5 + i))) << i;
     }
-    for (int i = 0; i < LinkDisplay::kFirstDrawnSample; ++i) EXPECT_EQ(display.rxGraph().storedHeight(i), 0);
+    for (int i = 0; i < LinkDisplay::kFirstDrawnSample; ++i) EXPECT_EQ(display.rxGraph().GetStoredHeight(i), 0);
     EXPECT_EQ(display.lastRxBytes(), rx);
     EXPECT_EQ(display.lastTxBytes(), tx);
 }
@@ -82,8 +82,8 @@ TEST(LinkDisplay, SignalGoesToBothBarsAndTheirPercentages) {
     controls.addStatic(IDC_QUALITY_PERCENT);
     LinkDisplay display(0x996633);
     display.initBars();
-    EXPECT_FALSE(display.signalBar().showText());
-    EXPECT_EQ(display.qualityBar().maximum(), 100);
+    EXPECT_FALSE(display.signalBar().GetShowText());
+    EXPECT_EQ(display.qualityBar().GetMaximum(), 100);
     display.showSignal(controls, 73, 96);
     EXPECT_EQ(controls.getText(IDC_SIGNAL_PERCENT), "73%");
     EXPECT_EQ(controls.getText(IDC_QUALITY_PERCENT), "96%");

@@ -20,12 +20,15 @@
 #include <cstring>
 #include <string>
 
+#include "app/main_dialog.h"
+#include "resources/resource_ids.h"
+
 namespace {
 
 const char kTitle[] = "Vexa Nimbeo(TM) Wireless USB Adapter Utility";
 const char kTrayWindowClass[] = "LumoraTrayWindow";
-constexpr UINT kTrayCallback = 0x800A;
-constexpr WPARAM kTrayIconId = 154;
+constexpr UINT kTrayCallback = MainDialog::kTrayCallback;
+constexpr WPARAM kTrayIconId = MainDialog::kTrayIconId;
 constexpr DWORD kWaitMs = 20000;
 
 // While in the tray the main window is a child of the tray's hidden parking window, so
@@ -117,7 +120,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (verb == "state") {
-        HWND host = GetDlgItem(main, 1002);
+        HWND host = GetDlgItem(main, IDC_PAGE_HOST);
         DWORD_PTR answer = 0;
         int page = -1;
         if (host && SendMessageTimeoutA(host, TCM_GETCURSEL, 0, 0, SMTO_ABORTIFHUNG, kWaitMs, &answer))

@@ -1,6 +1,6 @@
 // The real binding over the built W32N50.dll: exports by name and by ordinal, a whole
-// enumerate / probe / associate / snapshot round, and a library that is missing or
-// lacks its exports.
+// enumerate / probe / associate / snapshot round, replies too short for their value,
+// and a library that is missing or lacks its exports.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -30,18 +30,21 @@ std::string TempFile(const char* name) {
 class SimEnvironment : public ::testing::Environment {
 public:
     static std::string scenario, log;
-    void SetUp() override {
-        scenario = TempFile("lumora_win32_adapter_test.ini");
-        log = TempFile("lumora_win32_adapter_test.log");
+    // `productExtra`: more lines for the product adapter's section.
+    static void WriteScenario(const std::string& productExtra = "") {
         std::ofstream out(scenario, std::ios::trunc);
         out << "[Driver]\nAssociationDelay=150\nRssiJitter=0\n"
                "[Adapter wired]\nDescription=Test Ethernet\n"
                "DeviceName=\\DEVICE\\{11111111-2222-3333-4444-555555555555}\nMedium=14\n"
                "[Adapter product]\nDescription="
             << kProduct << "\nDeviceName=" << kProductDevice
-            << "\nMac=00:A0:C5:01:02:03\nRegion=0x30\nVersion=2.1.0.7\n"
-               "[Network]\nSsid=WineNet\nBssid=00:14:BF:00:00:42\nChannel=11\nRates=g\nRssi=-55\n";
-        out.close();
+            << "\nMac=00:A0:C5:01:02:03\nRegion=0x30\nVersion=2.1.0.7\n" << productExtra
+            << "[Network]\nSsid=WineNet\nBssid=00:14:BF:00:00:42\nChannel=11\nRates=g\nRssi=-55\n";
+    }
+    void SetUp() override {
+        scenario = TempFile("lumora_win32_adapter_test.ini");
+        log = TempFile("lumora_win32_adapter_test.log");
+        WriteScenario();
         DeleteFileA(log.c_str());
         SetEnvironmentVariableA("LUMORA_SIM_SCENARIO", scenario.c_str());
         SetEnvironmentVariableA("LUMORA_SIM_LOG", log.c_str());
@@ -69,9 +72,9 @@ TEST(W32N50Abi, RequestOperationsByNameEnumerationByOrdinalOnly) {
 }
 
 TEST(W32N50Abi, EnumerateProbeAssociateAndReadTheSnapshot) {
-    Win32AdapterLibrary lib;
+    AdapterLibraryWin32 lib;
     ASSERT_TRUE(lib.IsLoaded());
-    Win32Desktop desktop;
+    DesktopWin32 desktop;
     AdapterContext context(lib, desktop);
     EXPECT_FALSE(context.IsWin9xFamily());  // Wine reports an NT system
 
@@ -135,10 +138,43 @@ TEST(W32N50Abi, EnumerateProbeAssociateAndReadTheSnapshot) {
               std::string::npos);
 }
 
+TEST(W32N50Abi, ASuccessfulReplyWithTooFewBytesIsAFailedQuery) {
+    // The driver says success but writes nothing for the media state, five bytes of the
+    // BSSID and three of the RSSI; the record's bytes-written must cross the library.
+    SimEnvironment::WriteScenario("ShortReply=0x00010114:0 0x0D010101:5 0x0D010206:3\n");
+    struct Restore {
+        ~Restore() { SimEnvironment::WriteScenario(); }
+    } restore;
+    AdapterLibraryWin32 lib;
+    DesktopWin32 desktop;
+    AdapterContext context(lib, desktop);
+    QAdapterList list(context);  // enumerating reads the changed scenario
+    QAdapterInfo* product = list.FindByDescription(kProduct);
+    ASSERT_NE(product, nullptr);
+    ASSERT_TRUE(product->IsUsable());
+
+    uint32_t state = 0xDEADBEEF, needed = 0, written = 0xDEADBEEF;
+    ASSERT_TRUE(product->QueryInformation(OID_GEN_MEDIA_CONNECT_STATUS, &state, 4, &needed, &written));
+    EXPECT_EQ(written, 0u);
+    EXPECT_EQ(state, 0xDEADBEEFu);  // the driver did not touch the buffer
+    uint32_t mode = 0;
+    ASSERT_TRUE(product->QueryInformation(OID_802_11_INFRASTRUCTURE_MODE, &mode, 4, &needed, &written));
+    EXPECT_EQ(written, 4u);
+
+    product->mediaState = NdisMediaStateConnected;
+    product->rssi = -61;
+    std::memset(product->bssid, 0x55, sizeof product->bssid);
+    ASSERT_TRUE(product->RefreshStatus());
+    EXPECT_EQ(product->mediaState, NdisMediaStateDisconnected);
+    EXPECT_EQ(product->rssi, -61);
+    EXPECT_EQ(product->GetBssidText(), "00-00-00-00-00-00");
+    EXPECT_EQ(product->regionCode, 0x30u);  // the rest of the snapshot is read as ever
+}
+
 TEST(W32N50Abi, AMissingLibraryFailsEveryCallQuietly) {
-    Win32AdapterLibrary lib("NoSuchAdapterLibrary.dll");
+    AdapterLibraryWin32 lib("NoSuchAdapterLibrary.dll");
     EXPECT_FALSE(lib.IsLoaded());
-    Win32Desktop desktop;
+    DesktopWin32 desktop;
     AdapterContext context(lib, desktop);
     QAdapterList list(context);
     EXPECT_TRUE(list.IsEmpty());
@@ -158,9 +194,9 @@ TEST(W32N50Abi, AMissingLibraryFailsEveryCallQuietly) {
 }
 
 TEST(W32N50Abi, ALibraryWithoutTheExportsFailsTheSameWay) {
-    Win32AdapterLibrary lib("NoAdapterExports.dll");
+    AdapterLibraryWin32 lib("NoAdapterExports.dll");
     EXPECT_TRUE(lib.IsLoaded());
-    Win32Desktop desktop;
+    DesktopWin32 desktop;
     AdapterContext context(lib, desktop);
     QAdapterList list(context);
     EXPECT_TRUE(list.IsEmpty());
@@ -169,8 +205,8 @@ TEST(W32N50Abi, ALibraryWithoutTheExportsFailsTheSameWay) {
     EXPECT_EQ(lib.GetNetCardRegistryPath(), "");
 }
 
-TEST(Win32DesktopBinding, VersionClockAndEvents) {
-    Win32Desktop desktop;
+TEST(DesktopWin32Binding, VersionClockAndEvents) {
+    DesktopWin32 desktop;
     OsVersionInfo plain, extended;
     ASSERT_TRUE(desktop.osVersion(false, plain));
     ASSERT_TRUE(desktop.osVersion(true, extended));
@@ -182,7 +218,7 @@ TEST(Win32DesktopBinding, VersionClockAndEvents) {
     const DWORD after = GetTickCount();
     EXPECT_LE(ours - before, after - before);
 
-    Win32AdapterLibrary lib;
+    AdapterLibraryWin32 lib;
     const EventHandle e = lib.CreateSignalEvent("LumoraTestEvent");
     ASSERT_NE(e, 0u);
     HANDLE same = OpenEventA(EVENT_ALL_ACCESS, FALSE, "LumoraTestEvent");

@@ -120,13 +120,13 @@ TEST_F(MainWindow, HoverButtonSwapsTheHeaderPictureWithTheMouse) {
     LRESULT normal = SendMessageA(header, STM_GETIMAGE, IMAGE_BITMAP, 0);
     SendMessageA(header, WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
     LRESULT hover = SendMessageA(header, STM_GETIMAGE, IMAGE_BITMAP, 0);
-    EXPECT_EQ(HoverBitmapButton::Look::Hover, security.look());
+    EXPECT_EQ(HoverBitmapButton::Look::Hover, security.GetLook());
     EXPECT_NE(normal, hover);
     EXPECT_NE(0, hover);
     SendMessageA(header, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
-    EXPECT_EQ(HoverBitmapButton::Look::Pressed, security.look());
+    EXPECT_EQ(HoverBitmapButton::Look::Pressed, security.GetLook());
     SendMessageA(header, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
-    EXPECT_EQ(HoverBitmapButton::Look::Hover, security.look());
+    EXPECT_EQ(HoverBitmapButton::Look::Hover, security.GetLook());
     security.ShowNormal();
     EXPECT_EQ(normal, SendMessageA(header, STM_GETIMAGE, IMAGE_BITMAP, 0));
 }

@@ -93,7 +93,7 @@ TEST_F(PageWithControls, ProgressBarAt37PercentFillsThirtySevenColumnsAndCentres
         }
     ASSERT_GE(left, 0);
     EXPECT_NEAR(w / 2, (left + right + 1) / 2, 2);
-    EXPECT_EQ("37%", bar.displayText());
+    EXPECT_EQ("37%", bar.GetDisplayText());
 
     // At 50 % the bar's edge runs through the text: each side is drawn in the other
     // side's colour.
@@ -182,16 +182,16 @@ TEST_F(PageWithControls, ProgressBarWindowAnswersTextAndSizeMessages) {
     TextProgressBar bar;
     ASSERT_TRUE(host.attachControl(1162, bar));
     SendMessageA(progress, PBM_SETPOS, 50, 0);
-    EXPECT_EQ(50, bar.barWidth());
+    EXPECT_EQ(50, bar.GetBarWidth());
     SetWindowTextA(progress, "Fair");
-    EXPECT_EQ("Fair", bar.displayText());
+    EXPECT_EQ("Fair", bar.GetDisplayText());
     char text[3] = {'x', 'x', 'x'};
     EXPECT_EQ(2, SendMessageA(progress, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text)));
     EXPECT_STREQ("Fa", text);
     SetWindowPos(progress, nullptr, 0, 0, 200, 20, SWP_NOMOVE | SWP_NOZORDER);
-    EXPECT_EQ(-1, bar.barWidth());  // the next position change repaints
+    EXPECT_EQ(-1, bar.GetBarWidth());  // the next position change repaints
     SendMessageA(progress, PBM_SETPOS, 50, 0);
-    EXPECT_EQ(100, bar.barWidth());
+    EXPECT_EQ(100, bar.GetBarWidth());
 }
 
 TEST_F(PageWithControls, BarGraphGuideLinesAndAWrappedBar) {
@@ -207,18 +207,18 @@ TEST_F(PageWithControls, BarGraphGuideLinesAndAWrappedBar) {
     PaintList list;
     graph.paint(147, 42, list);
     target.draw(list);
-    EXPECT_EQ(8, graph.storedHeight(5));
+    EXPECT_EQ(8, graph.GetStoredHeight(5));
 
     constexpr COLORREF white = RGB(255, 255, 255);
     for (int y : {10, 21, 31, 41}) EXPECT_EQ(white, target.pixel(70, y)) << y;
     EXPECT_EQ(kGraphBlue, target.pixel(70, 5));
     EXPECT_EQ(kGraphBlue, target.pixel(70, 30));
 
-    const Rect bar5 = graph.barRect(5, 147, 42);  // x 5, 2 wide
+    const Rect bar5 = graph.GetBarRect(5, 147, 42);  // x 5, 2 wide
     ASSERT_EQ(5, bar5.left);
     for (int y = 34; y < 42; ++y) EXPECT_EQ(white, target.pixel(5, y)) << y;
     EXPECT_EQ(kGraphBlue, target.pixel(5, 33));
-    const Rect bar20 = graph.barRect(20, 147, 42);
+    const Rect bar20 = graph.GetBarRect(20, 147, 42);
     EXPECT_EQ(white, target.pixel(bar20.left, 1));
     // Left of bar 2's remains and between bars the background shows.
     EXPECT_EQ(kGraphBlue, target.pixel(bar5.right, 36));
@@ -239,8 +239,8 @@ TEST_F(PageWithControls, BarGraphPlacesBarsExactlyInTheProgramsOwnArithmetic) {
     ASSERT_EQ(40, graph.SetBarCount(40));
     graph.SetScale(1);
     graph.SetBarHeight(10, 42);  // x = 1.1 x 200 / 40 x 10 - 15 = 40, 3 wide
-    EXPECT_EQ(Rect::fromSize(40, 0, 3, 42), graph.barRect(10, 200, 42));
-    EXPECT_EQ(Rect::fromSize(-4, 42, 3, 0), graph.barRect(2, 200, 42));
+    EXPECT_EQ(Rect::fromSize(40, 0, 3, 42), graph.GetBarRect(10, 200, 42));
+    EXPECT_EQ(Rect::fromSize(-4, 42, 3, 0), graph.GetBarRect(2, 200, 42));
 
     RenderTarget erased(200, 42, RGB(200, 0, 200));
     ASSERT_EQ(TRUE, SendMessageA(graphWindow, WM_ERASEBKGND, reinterpret_cast<WPARAM>(erased.dc()), 0));

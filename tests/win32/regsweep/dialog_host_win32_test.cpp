@@ -85,7 +85,7 @@ std::string StaticTexts(HWND box) {
 
 }  // namespace
 
-TEST(Win32DialogHost, TheAccessListErrorIsAnInformationBoxOwnedByTheLogWindowAndTheWorkGoesOn) {
+TEST(DialogHostWin32, TheAccessListErrorIsAnInformationBoxOwnedByTheLogWindowAndTheWorkGoesOn) {
     HMODULE program = LoadLibraryExA(regsweep_e2e::ProgramPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(program, nullptr);
     SealedRegistry registry;
@@ -120,7 +120,7 @@ TEST(Win32DialogHost, TheAccessListErrorIsAnInformationBoxOwnedByTheLogWindowAnd
             Sleep(20);
         }
     });
-    regsweep::Win32DialogHost host(program);
+    regsweep::DialogHostWin32 host(program);
     const int result = host.run(dialog);
     stop = true;
     watcher.join();

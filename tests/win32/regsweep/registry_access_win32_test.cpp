@@ -59,7 +59,7 @@ protected:
     }
 
     HKEY root_ = nullptr;
-    regsweep::Win32Registry registry_;
+    regsweep::RegistryWin32 registry_;
 };
 
 // Does the key's access list hold an allow entry for this user, inherited by subkeys?
@@ -161,7 +161,7 @@ TEST_F(BindingTest, OneValueIsDeletedByPathAndName) {
 }
 
 TEST_F(BindingTest, AGrantTakesEffectOnlyThroughAHandleThatMayWriteTheAccessList) {
-    regsweep::Win32System system(GetModuleHandleA(nullptr));
+    regsweep::SystemWin32 system(GetModuleHandleA(nullptr));
     const std::string user = system.userName();
     ASSERT_FALSE(user.empty());
     RegCloseKey(create("Writable"));
@@ -186,8 +186,8 @@ TEST_F(BindingTest, AGrantTakesEffectOnlyThroughAHandleThatMayWriteTheAccessList
     EXPECT_FALSE(UserHasInheritedAllowEntry(readOnly, user));
 }
 
-TEST(Win32System, WineReportsAnNtPlatformAndAUser) {
-    regsweep::Win32System system(GetModuleHandleA(nullptr));
+TEST(SystemWin32, WineReportsAnNtPlatformAndAUser) {
+    regsweep::SystemWin32 system(GetModuleHandleA(nullptr));
     EXPECT_EQ(system.platformId(), regsweep::kPlatformNt);
     EXPECT_FALSE(system.userName().empty());
 }
