@@ -3,7 +3,6 @@
 // double and no language file, with the simulated adapter as the current adapter
 // record (as the main window's poll would have chosen it), and the routing of the
 // control double's notifications into a dialog's command handler.
-#include <gtest/gtest.h>
 
 #include <cstdint>
 #include <string>
