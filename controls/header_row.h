@@ -14,7 +14,8 @@ class HeaderRow {
 public:
     static constexpr int kButtons = 6;
 
-    // Takes over and loads the five buttons other than `ownId`.
+    // Takes over and loads the buttons other than `ownId` (0: all six, as the main
+    // window's own hidden row has them).
     void attach(DialogWindow& window, int ownId);
     // Every button back to its normal bitmap.
     void showNormal();
