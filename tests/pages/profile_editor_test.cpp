@@ -242,11 +242,17 @@ TEST_F(ProfileEditorTest, AddNewOverAnExistingNameKeepsItsPlaceInTheChain) {
     EXPECT_EQ(env.store.listProfiles(), (std::vector<std::string>{"Newest", "Newer", "Older"}));
 }
 
-TEST_F(ProfileEditorTest, CancelStoresNothing) {
+TEST_F(ProfileEditorTest, EnterChecksAndCancelStoresNothing) {
     open(EditorMode::AddNew);
     controls.setText(IDC_EDITOR_PROFILE_NAME, "Office");
     controls.setText(IDC_EDITOR_SSID, "Net");
     const int writesBefore = env.settings.writeCount();
+    // Enter runs OK's checks rather than closing the dialog unconfirmed.
+    controls.setText(IDC_EDITOR_SSID, "");
+    editor.DispatchCommand(1, 0);   // IDOK
+    EXPECT_TRUE(window.endResults.empty());
+    ASSERT_EQ(env.desktop.messages.size(), 1u);
+    EXPECT_EQ(env.desktop.messages[0].text, "The SSID can't be empty !");
     controls.click(IDC_CANCEL_IMAGE);
     EXPECT_EQ(window.endResults, std::vector<int>{ProfileEditorDialog::kCancel});
     EXPECT_EQ(env.settings.writeCount(), writesBefore);
