@@ -4,6 +4,7 @@
 
 #include "app/main_pages.h"
 
+class LinkInfoPage;
 struct PageServices;
 
 class LumoraPages final : public MainPages {
@@ -20,6 +21,9 @@ public:
     void PrepareSetup() override;
     void StartTest() override;
 
+    LinkInfoPage& linkInfoPage() { return *linkInfoPage_; }
+
 private:
     PageServices& services_;
+    LinkInfoPage* linkInfoPage_ = nullptr;
 };

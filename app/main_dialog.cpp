@@ -24,20 +24,6 @@ const Rect kPageHostPlace = Rect::fromSize(-4, 75, 670, 600);
 constexpr int kClientWidth = 662, kClientHeight = 651;
 constexpr unsigned kWizardTimers[] = {2, 3, 4};
 
-struct HeaderButton {
-    int id;
-    int normal, hover, pressed;
-};
-// Left to right, as on every page.
-const HeaderButton kHeaderRow[6] = {
-    {IDC_HEADER_WIZARD, IDB_HEADER_WIZARD, IDB_HEADER_WIZARD_HOVER, IDB_HEADER_WIZARD},
-    {IDC_HEADER_LINK_INFO, IDB_HEADER_LINK, IDB_HEADER_LINK_HOVER, IDB_HEADER_LINK},
-    {IDC_HEADER_CONFIG, IDB_HEADER_CONFIG, IDB_HEADER_CONFIG_HOVER, IDB_HEADER_CONFIG},
-    {IDC_HEADER_SECURITY, IDB_HEADER_SECURITY, IDB_HEADER_SECURITY_HOVER, IDB_HEADER_SECURITY},
-    {IDC_HEADER_SITE_SURVEY, IDB_HEADER_SURVEY, IDB_HEADER_SURVEY_HOVER, IDB_HEADER_SURVEY},
-    {IDC_HEADER_ABOUT, IDB_HEADER_ABOUT, IDB_HEADER_ABOUT_HOVER, IDB_HEADER_ABOUT},
-};
-
 }  // namespace
 
 MainDialog::MainDialog(const Parts& parts)
@@ -117,17 +103,9 @@ bool MainDialog::OnSysCommand(unsigned command) {
     return true;
 }
 
-void MainDialog::loadHeaderRow() {
-    for (size_t i = 0; i < 6; ++i) {
-        const HeaderButton& b = kHeaderRow[i];
-        if (window()->attachControl(b.id, header_[i])) header_[i].LoadBitmaps(b.normal, b.hover, b.pressed);
-    }
-}
+void MainDialog::loadHeaderRow() { header_.attach(*window(), 0); }
 
-void MainDialog::OnMouseMove(int, int) {
-    for (HoverBitmapButton& b : header_)
-        if (b.hasWindow()) b.ShowNormal();
-}
+void MainDialog::OnMouseMove(int, int) { header_.showNormal(); }
 
 bool MainDialog::OnWindowMessage(unsigned message, uintptr_t, intptr_t, intptr_t& result) {
     if (message == kWmPaint) return parts_.shell.paintIconIfMinimised();

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "adapter/q_adapter_list.h"
-#include "controls/hover_bitmap_button.h"
+#include "controls/header_row.h"
 #include "platform/dialog.h"
 #include "platform/win32_numbers.h"
 #include "resources/resource_ids.h"
@@ -89,5 +89,5 @@ private:
     QAdapterList adapters_;
     bool initialised_ = false;
     // The window's own header row: present in the template, hidden and disabled.
-    HoverBitmapButton header_[6];
+    HeaderRow header_;
 };

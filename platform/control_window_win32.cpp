@@ -49,8 +49,12 @@ LRESULT ControlWindowWin32::route(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         if (mode == CustomControl::PaintMode::OnErase) {
-            // Everything was drawn with the background; the paint only validates.
-            ValidateRect(hwnd_, nullptr);
+            // Everything is drawn with the background. BeginPaint sends the erase that
+            // an invalidation asked for (ValidateRect alone would drop it, and the
+            // control would never be drawn); nothing else is painted.
+            PAINTSTRUCT ps{};
+            BeginPaint(hwnd_, &ps);
+            EndPaint(hwnd_, &ps);
             return 0;
         }
         break;

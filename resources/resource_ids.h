@@ -111,6 +111,13 @@
 #define IDC_TX_GRAPH             1227
 #define IDC_RX_GRAPH             1226
 
+/* Link Info page (dialog 103); the link display's ids are above */
+#define IDC_LINK_STATUS          1006
+#define IDC_LINK_SSID            1007
+#define IDC_LINK_CHANNEL         1009
+#define IDC_LINK_TX_RATE         1012
+#define IDC_LINK_SEARCH          1166  /* restarts the profile search */
+
 /* profile editor (dialog 110) */
 #define IDC_EDITOR_PROFILE_NAME  1164
 #define IDC_EDITOR_SSID          1165

@@ -177,6 +177,7 @@ bool RequestLog::WaitForLine(const std::string& prefix, DWORD ms) {
 }
 
 std::string ProductFoundLine() { return "Q \\DEVICE\\{6B1D2E8A-3C47-4F20-9A51-0E7C5D3B8F14} 0D010102 36 00000000 "; }
+std::string LinkUpLine() { return "Q \\DEVICE\\{6B1D2E8A-3C47-4F20-9A51-0E7C5D3B8F14} 00010114 4 00000000 00000000"; }
 
 bool WriteTextFile(const std::string& path, const std::string& text) {
     HANDLE f = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);

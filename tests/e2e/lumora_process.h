@@ -74,5 +74,7 @@ private:
 // The product adapter answering its SSID query: the main window's poll has probed it and
 // takes it as the current adapter in the same step.
 std::string ProductFoundLine();
+// The product adapter reporting its medium connected: the link monitor has seen the link.
+std::string LinkUpLine();
 
 }  // namespace lumora_e2e

@@ -2,7 +2,7 @@
 // runs it under Xvfb):
 //   page_viewer PAGE [normal|hover|pressed] [HEADER_ID] [SECONDS]
 //   page_viewer gallery [SECONDS]     the image strip and the icons, enlarged
-//   page_viewer editor [SECONDS]      the profile editor
+//   page_viewer editor [SECONDS]      the profile editor, editing a profile with a WEP key
 #include <windows.h>
 #include <commctrl.h>
 
@@ -10,12 +10,21 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "app/language_texts.h"
+#include "app/text_source.h"
 #include "controls/hover_bitmap_button.h"
 #include "controls/page_base.h"
 #include "controls/page_host.h"
+#include "pages/page_services.h"
+#include "pages/profile_editor_dialog.h"
+#include "platform/desktop_win32.h"
 #include "platform/dialog_host_win32.h"
+#include "platform/dialog_runner_win32.h"
+#include "profiles/memory_settings_store.h"
+#include "profiles/profile_store.h"
 #include "resources/resource_ids.h"
 
 namespace {
@@ -159,39 +168,23 @@ int main(int argc, char** argv) {
     }
     DialogHost::setDialogColours(RGB(255, 255, 255), RGB(0, 0, 0));
     if (first == "editor") {
-        class Editor : public Dialog {
-        public:
-            Editor() : Dialog(IDD_PROFILE_EDITOR) {}
-            HoverBitmapButton ok, cancel;
-            bool OnInitDialog() override {
-                Controls& c = controls();
-                for (const char* t : {"Infrastructure", "IBSS(Ad-Hoc)"}) c.addItem(IDC_EDITOR_BSS_TYPE, t);
-                for (int ch = 1; ch <= 11; ++ch) c.addItem(IDC_EDITOR_CHANNEL, std::to_string(ch));
-                for (const char* t : {"Open Authentication", "Shared Authentication", "Auto"}) c.addItem(IDC_EDITOR_AUTH_MODE, t);
-                for (const char* t : {"Hex", "ASCII"}) c.addItem(IDC_EDITOR_KEY_FORMAT, t);
-                for (int id : {IDC_EDITOR_KEY1_LENGTH, IDC_EDITOR_KEY2_LENGTH, IDC_EDITOR_KEY3_LENGTH, IDC_EDITOR_KEY4_LENGTH}) {
-                    c.addItem(id, "64 bits");
-                    c.addItem(id, "128 bits");
-                    c.setSelectionIndex(id, 0);
-                }
-                c.setSelectionIndex(IDC_EDITOR_BSS_TYPE, 0);
-                c.setSelectionIndex(IDC_EDITOR_CHANNEL, 5);
-                c.setSelectionIndex(IDC_EDITOR_AUTH_MODE, 0);
-                c.setSelectionIndex(IDC_EDITOR_KEY_FORMAT, 0);
-                c.setText(IDC_EDITOR_PROFILE_NAME, "Office");
-                c.setText(IDC_EDITOR_SSID, "VexaLab");
-                c.setChecked(IDC_EDITOR_WEP, true);
-                c.setChecked(IDC_EDITOR_DEFAULT_KEY1, true);
-                c.setText(IDC_EDITOR_KEY1, "0123456789");
-                c.setVisible(IDC_EDITOR_HEX_REMARK, true);
-                window()->setTitle("Edit Profile");
-                window()->attachControl(IDC_EDITOR_OK, ok);
-                window()->attachControl(IDC_CANCEL_IMAGE, cancel);
-                ok.LoadBitmaps(IDB_OK_BUTTON);
-                cancel.LoadBitmaps(IDB_CANCEL_BUTTON);
-                return true;
-            }
-        } editor;
+        // The editor itself, in Edit mode over a profile kept in memory.
+        MemorySettingsStore settings;
+        ProfileStore store(settings);
+        for (const auto& v : {std::make_pair("SSID", "VexaLab"), std::make_pair("Channel", "6"),
+                              std::make_pair("WepEnabled", "1"), std::make_pair("Authentication", "2"),
+                              std::make_pair("KeyIndex", "1"), std::make_pair("KeyFormat", "0"),
+                              std::make_pair("Key1", "1234567890"), std::make_pair("Key1Length", "0")})
+            store.writeValue("Office", v.first, v.second);
+        Win32Desktop desktop;
+        IniFileTextSource iniFile;
+        LanguageTexts texts(iniFile);
+        DialogRunnerWin32 dialogs;
+        PageServices services{store, desktop, texts, dialogs};
+        ProfileEditorDialog editor(services);
+        editor.mode = EditorMode::Edit;
+        editor.profileName = "Office";
+        editor.networkUsesWep = true;
         DialogHost host(editor);
         HWND hwnd = host.createModeless(nullptr);
         if (hwnd == nullptr) return 1;

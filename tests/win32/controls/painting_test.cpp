@@ -18,7 +18,10 @@ constexpr COLORREF kBar = RGB(51, 102, 153);
 constexpr COLORREF kBack = RGB(255, 255, 255);
 constexpr COLORREF kGraphBlue = RGB(51, 103, 153);
 
-// A page with one progress bar and one static rectangle added at run time.
+// A page with one progress bar and one static rectangle added at run time, under ids
+// that no template uses (the page's own bars and graphs must not be found instead).
+constexpr int kBarId = 9162;
+constexpr int kGraphId = 9227;
 struct PageWithControls : ::testing::Test {
     PageBase page{IDD_LINK_INFO_PAGE};
     DialogHost host{page};
@@ -38,9 +41,9 @@ struct PageWithControls : ::testing::Test {
         ASSERT_NE(nullptr, hwnd);
         ShowWindow(hwnd, SW_SHOW);
         progress = CreateWindowExA(0, PROGRESS_CLASSA, "", WS_CHILD | WS_VISIBLE, 10, 60, 100, 20, hwnd,
-                                   reinterpret_cast<HMENU>(1162), GetModuleHandleA(nullptr), nullptr);
+                                   reinterpret_cast<HMENU>(kBarId), GetModuleHandleA(nullptr), nullptr);
         graphWindow = CreateWindowExA(0, "Static", "", WS_CHILD | WS_VISIBLE, 150, 60, 147, 42, hwnd,
-                                      reinterpret_cast<HMENU>(1227), GetModuleHandleA(nullptr), nullptr);
+                                      reinterpret_cast<HMENU>(kGraphId), GetModuleHandleA(nullptr), nullptr);
         ASSERT_NE(nullptr, progress);
         ASSERT_NE(nullptr, graphWindow);
     }
@@ -52,7 +55,7 @@ struct PageWithControls : ::testing::Test {
 
 TEST_F(PageWithControls, ProgressBarAt37PercentFillsThirtySevenColumnsAndCentresItsText) {
     TextProgressBar bar;
-    ASSERT_TRUE(host.attachControl(1162, bar));
+    ASSERT_TRUE(host.attachControl(kBarId, bar));
     SendMessageA(progress, PBM_SETRANGE32, 0, 100);
     SendMessageA(progress, PBM_SETBARCOLOR, 0, kBar);
     SendMessageA(progress, PBM_SETBKCOLOR, 0, kBack);
@@ -139,7 +142,7 @@ void paintOver(HWND window, const RECT& area, COLORREF colour) {
 
 TEST_F(PageWithControls, ProgressBarWindowPaintsThroughItsBufferAndLeavesAnEmptyRangeAlone) {
     TextProgressBar bar;
-    ASSERT_TRUE(host.attachControl(1162, bar));
+    ASSERT_TRUE(host.attachControl(kBarId, bar));
     SendMessageA(progress, PBM_SETRANGE32, 0, 100);
     SendMessageA(progress, PBM_SETBARCOLOR, 0, kBar);
     SendMessageA(progress, PBM_SETBKCOLOR, 0, kBack);
@@ -180,7 +183,7 @@ TEST_F(PageWithControls, ProgressBarWindowPaintsThroughItsBufferAndLeavesAnEmpty
 
 TEST_F(PageWithControls, ProgressBarWindowAnswersTextAndSizeMessages) {
     TextProgressBar bar;
-    ASSERT_TRUE(host.attachControl(1162, bar));
+    ASSERT_TRUE(host.attachControl(kBarId, bar));
     SendMessageA(progress, PBM_SETPOS, 50, 0);
     EXPECT_EQ(50, bar.GetBarWidth());
     SetWindowTextA(progress, "Fair");
@@ -196,7 +199,7 @@ TEST_F(PageWithControls, ProgressBarWindowAnswersTextAndSizeMessages) {
 
 TEST_F(PageWithControls, BarGraphGuideLinesAndAWrappedBar) {
     BarGraph graph;
-    ASSERT_TRUE(host.attachControl(1227, graph));
+    ASSERT_TRUE(host.attachControl(kGraphId, graph));
     EXPECT_EQ(40, graph.SetBarCount(40));
     graph.SetScale(1);
     graph.SetBarHeight(5, 50);   // 50 on a 42-pixel graph: 8 pixels
@@ -235,7 +238,7 @@ TEST_F(PageWithControls, BarGraphPlacesBarsExactlyInTheProgramsOwnArithmetic) {
     // graph must not come out 2 pixels wide, nor one pixel off.
     SetWindowPos(graphWindow, nullptr, 0, 0, 200, 42, SWP_NOMOVE | SWP_NOZORDER);
     BarGraph graph;
-    ASSERT_TRUE(host.attachControl(1227, graph));
+    ASSERT_TRUE(host.attachControl(kGraphId, graph));
     ASSERT_EQ(40, graph.SetBarCount(40));
     graph.SetScale(1);
     graph.SetBarHeight(10, 42);  // x = 1.1 x 200 / 40 x 10 - 15 = 40, 3 wide

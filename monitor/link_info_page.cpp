@@ -1,0 +1,236 @@
+#include "monitor/link_info_page.h"
+
+#include <cstdio>
+
+#include "adapter/current_adapter.h"
+#include "adapter/ndis.h"
+#include "adapter/q_adapter_info.h"
+#include "controls/system_tray.h"
+#include "pages/page_services.h"
+#include "platform/win32_numbers.h"
+#include "profiles/profile_names.h"
+#include "profiles/profile_store.h"
+
+namespace {
+
+constexpr Colour kBarColour = 0x996733;   // RGB (51, 103, 153)
+
+const char kNetworkSearch[] = "Network Search ...";
+const char kNoConnect[] = "No Connect to Network";
+const char kRescanSsid[] = "Recan SSID:";
+const char kAutoSearchProfile[] = "Auto Search Profile:";
+const char kJoined[] = "Joined IBSSID=";
+const char kAssociated[] = "Associated BSSID=";
+const char kTipNoConnect[] = "WLAN Monitor\nNo Connect";
+const char kTipPoor[] = "WLAN Monitor\nSignal Strength : Poor";
+const char kTipGood[] = "WLAN Monitor\nSignal Strength : Good";
+constexpr int kPoorBelow = 50;
+// AutoSearch "0" means on; a missing value is not "0", so the search is off.
+const char kAutoSearchOn[] = "0";
+
+std::string decimal(int value) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%d", value);
+    return text;
+}
+
+}  // namespace
+
+LinkInfoPage::LinkInfoPage(PageServices& services)
+    : PageBase(kTemplateId), services_(services), display_(kBarColour), editor_(services) {}
+
+int LinkInfoPage::trayIconFor(int s) {
+    if (s <= 0) return IDI_TRAY_NO_SIGNAL;
+    if (s <= 25) return IDI_TRAY_POOR_SIGNAL;
+    if (s <= 75) return IDI_TRAY_FAIR_SIGNAL;
+    return IDI_TRAY_GOOD_SIGNAL;
+}
+
+const char* LinkInfoPage::modeLabel(uint32_t mode) {
+    switch (mode) {
+    case Ndis802_11IBSS: return kJoined;
+    case Ndis802_11Infrastructure:
+    case Ndis802_11AutoUnknown: return kAssociated;
+    default: return "";
+    }
+}
+
+int LinkInfoPage::channelOfFrequency(uint32_t kHz) {
+    for (int i = 0; i < 15; ++i)
+        if (ChannelFrequencyTable[i] == kHz) return i;
+    return -1;
+}
+
+std::string LinkInfoPage::rateText(uint32_t speed) {
+    const std::string mbps = std::to_string(speed / 10000u);
+    return mbps == "5" ? "5.5" : mbps;
+}
+
+bool LinkInfoPage::OnInitDialog() {
+    retryCount_ = 0;
+    searchProfile_ = nextProfileOf(ProfileName::FactoryDefault);
+    if (hasWindow()) display_.attach(*window());
+    display_.initBars();
+    if (hasWindow()) window()->setTimer(kTimer, kPeriodMs);
+    display_.resetHistory();
+    display_.initGraphs();
+    if (hasWindow()) {
+        if (window()->attachControl(IDC_LINK_SEARCH, search_))
+            search_.LoadBitmaps(IDB_SEARCH_BUTTON, IDB_SEARCH_BUTTON, IDB_SEARCH_BUTTON);
+        header_.attach(*window(), IDC_HEADER_LINK_INFO);
+    }
+    return true;
+}
+
+void LinkInfoPage::OnTimer(unsigned) { monitorTick(); }
+
+bool LinkInfoPage::OnCommand(int id, int code) {
+    if (id == IDC_LINK_SEARCH && code == kBnClicked) {
+        restartSearch();
+        return true;
+    }
+    return false;
+}
+
+void LinkInfoPage::OnMouseMove(int, int) {
+    if (search_.hasWindow()) search_.ShowNormal();
+    header_.showNormal();
+}
+
+void LinkInfoPage::monitorTick() {
+    QAdapterInfo* adapter = GetCurrentAdapter();
+    if (!adapter) return;
+    adapter->RefreshStatus();
+
+    if (!countersRead_) {
+        display_.setLastCounters(adapter->txBytes, adapter->rxBytes);
+        countersRead_ = true;
+    }
+    display_.showThroughput(controls(), adapter->txBytes, adapter->rxBytes);
+    const int quality = LinkDisplay::linkQualityPercent(adapter->linkQuality);
+    const int strength = LinkDisplay::signalStrength(adapter->rssi);
+
+    if (adapter->mediaState != NdisMediaStateConnected)
+        showDisconnected(*adapter);
+    else
+        showConnected(*adapter, strength, quality);
+    showChannelAndRate(*adapter);
+}
+
+void LinkInfoPage::showDisconnected(QAdapterInfo& adapter) {
+    setTray(IDI_TRAY_NO_SIGNAL, kTipNoConnect);
+    controls().setText(IDC_LINK_SSID, adapter.GetSsidText());
+    display_.showSignal(controls(), 0, 0);
+    statusText_ = kNetworkSearch;
+    // Ad hoc with nobody to join: there is nothing to search for, the network is ours.
+    if (services_.store.readValue(ProfileName::ActiveSetting, ProfileValue::OperationMode) == ProfileText::AdHoc) {
+        controls().setText(IDC_LINK_STATUS, kJoined + adapter.GetBssidText());
+        return;
+    }
+    searchStep();
+}
+
+void LinkInfoPage::showConnected(QAdapterInfo& adapter, int strength, int quality) {
+    const std::string ssid = adapter.GetSsidText();
+    controls().setText(IDC_LINK_SSID, ssid);
+    // The SSID seen on a working link is the one in force. Written only when it changed:
+    // the store is the registry, and this runs every second all day.
+    if (!ssid.empty() && services_.store.readValue(ProfileName::ActiveSetting, ProfileValue::SSID) != ssid)
+        services_.store.writeValue(ProfileName::ActiveSetting, ProfileValue::SSID, ssid);
+    setTray(trayIconFor(strength), strength < kPoorBelow ? kTipPoor : kTipGood);
+    display_.showSignal(controls(), strength, quality);
+    resetSearch();
+
+    uint32_t mode = 0;
+    uint32_t needed = 0;
+    const char* label = "";
+    if (adapter.QueryInformation(OID_802_11_INFRASTRUCTURE_MODE, &mode, sizeof mode, &needed)) label = modeLabel(mode);
+    controls().setText(IDC_LINK_STATUS, label + adapter.GetBssidText());
+}
+
+void LinkInfoPage::showChannelAndRate(QAdapterInfo& adapter) {
+    uint32_t needed = 0;
+    NDIS_802_11_CONFIGURATION config{};
+    if (adapter.QueryInformation(OID_802_11_CONFIGURATION, &config, sizeof config, &needed)) {
+        // A frequency outside the plan says nothing about the channel: keep what is shown.
+        const int channel = channelOfFrequency(config.DSConfig);
+        if (channel >= 0) controls().setText(IDC_LINK_CHANNEL, decimal(channel));
+    }
+    uint32_t speed = 0;
+    if (adapter.QueryInformation(OID_GEN_LINK_SPEED, &speed, sizeof speed, &needed))
+        controls().setText(IDC_LINK_TX_RATE, rateText(speed));
+}
+
+void LinkInfoPage::setTray(int icon, const char* tooltip) {
+    CSystemTray* tray = GetTrayIcon();
+    if (!tray) return;
+    // Only changes reach the shell: the icon is shared, so the same resource gives the
+    // same handle.
+    if (tray->Record().icon != tray->LoadIcon(icon)) tray->SetIcon(icon);
+    if (tray->GetTooltipText() != tooltip) tray->SetTooltipText(tooltip);
+}
+
+void LinkInfoPage::resetSearch() {
+    searchProfile_ = ProfileName::FactoryDefault;
+    waitCount_ = 0;
+    retryCount_ = 0;
+    dotTrail_.clear();
+}
+
+std::string LinkInfoPage::nextProfileOf(const std::string& profile) const {
+    if (profile.empty()) return ProfileName::EndOfChain;
+    const std::string next = services_.store.readValue(profile, ProfileValue::NextProfile, ProfileName::EndOfChain);
+    return next.empty() ? std::string(ProfileName::EndOfChain) : next;
+}
+
+void LinkInfoPage::addDot() {
+    if (dotTrail_.size() < kMaxDots) dotTrail_ += '.';
+}
+
+void LinkInfoPage::applyThroughEditor(const std::string& profile) {
+    editor_.mode = EditorMode::Edit;
+    editor_.networkUsesWep = true;
+    editor_.applyProfile(profile);
+}
+
+void LinkInfoPage::searchStep() {
+    Controls& c = controls();
+    ProfileStore& store = services_.store;
+    if (retryCount_ < kRetries) {
+        statusText_ += dotTrail_;
+        c.setText(IDC_LINK_STATUS, statusText_);
+        c.setText(IDC_LINK_SSID, kRescanSsid + store.readValue(ProfileName::ActiveSetting, ProfileValue::SSID));
+        applyThroughEditor(ProfileName::ActiveSetting);
+        ++retryCount_;
+        addDot();
+        return;
+    }
+
+    const std::string next = nextProfileOf(searchProfile_);
+    const bool enabled = store.readValue(ProfileName::ActiveSetting, ProfileValue::AutoSearch) == kAutoSearchOn &&
+                         next != ProfileName::EndOfChain;
+    if (!enabled) {
+        c.setText(IDC_LINK_STATUS, kNoConnect);
+        c.setText(IDC_LINK_SSID, "");
+        return;
+    }
+    if (waitCount_ < kWaits) {
+        statusText_ += dotTrail_;
+        c.setText(IDC_LINK_STATUS, statusText_);
+        c.setText(IDC_LINK_SSID, kAutoSearchProfile + next);
+        addDot();
+        ++waitCount_;
+        return;
+    }
+    searchProfile_ = next;
+    c.setText(IDC_LINK_SSID, kAutoSearchProfile + searchProfile_);
+    applyThroughEditor(searchProfile_);
+    store.copyToActiveSetting(searchProfile_);
+    waitCount_ = 0;
+}
+
+void LinkInfoPage::restartSearch() {
+    statusText_ = kNetworkSearch;
+    resetSearch();
+    searchStep();
+}

@@ -1,0 +1,178 @@
+// Lumora.exe under Wine with the simulated adapter: the link monitor end to end. The
+// scenario file brings the link up, takes it away and brings a network of the profile
+// chain into range; the Link Info page's fields and the registry show the monitor and
+// the search at work, and Show opens Link Info or the Wizard by the link state. The
+// steps share one program run, in the order written.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <memory>
+#include <string>
+
+#include "lumora_process.h"
+
+using namespace lumora_e2e;
+
+namespace {
+
+const char kTitle[] = "Vexa Nimbeo(TM) Wireless USB Adapter Utility";
+constexpr int kPageHost = 1002;
+constexpr int kStatus = 1006, kSsid = 1007, kChannel = 1009, kRate = 1012;
+constexpr WPARAM kShow = 32771, kHide = 32772, kExit = 32773;
+constexpr WPARAM kAboutButton = 1146;
+// Six re-applications, five waits and a switch, a second each, and Wine's slack.
+constexpr DWORD kSearchMs = 40000;
+
+// "vexa" is the SSID start-up puts in force; BackupNet is the one the chain's last
+// profile asks for. The simulator sees a changed file by its time stamp and size, so
+// each variant differs in length.
+std::string Scenario(bool vexa, bool backup) {
+    std::string text =
+        "[Driver]\nAssociationDelay=200\nRssiJitter=0\n"
+        "[Adapter product]\nDescription=Vexa Nimbeo 54 Mbps Pocket-Size Wireless USB Adapter\n"
+        "DeviceName=\\DEVICE\\{6B1D2E8A-3C47-4F20-9A51-0E7C5D3B8F14}\nMac=00:A0:C5:4E:21:7B\n";
+    text += "[Network vexa]\nSsid=vexa\nBssid=00:11:22:33:44:01\nChannel=10\nRssi=-50\nRates=g\n";
+    text += vexa ? "InRange=1\n" : "InRange=0\n;;\n";
+    text += "[Network backup]\nSsid=BackupNet\nBssid=00:11:22:33:44:02\nChannel=3\nRssi=-80\nRates=b\n";
+    text += backup ? "InRange=1\n;;;;;;\n" : "InRange=0\n;;;;;;;;;;;;\n";
+    return text;
+}
+
+std::string TempPath(const char* name) {
+    char dir[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, dir);
+    return std::string(dir) + name;
+}
+
+// Bounded: a hung program fails the step instead of hanging the run.
+std::string TextOf(HWND control) {
+    char buffer[512] = {};
+    DWORD_PTR copied = 0;
+    if (!control ||
+        !SendMessageTimeoutA(control, WM_GETTEXT, sizeof buffer, LPARAM(buffer), SMTO_ABORTIFHUNG, 5000, &copied))
+        return "<no answer>";
+    return buffer;
+}
+
+class LinkMonitorEndToEnd : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        scenarioPath = TempPath("lumora_link_e2e_scenario.ini");
+        WriteTextFile(scenarioPath, Scenario(true, false));
+        SetEnvironmentVariableA("LUMORA_SIM_SCENARIO", scenarioPath.c_str());
+        RemoveAllSettings();
+        // A chain of two profiles; start-up keeps a FactoryDefault link that is there.
+        WriteSetting("FactoryDefault", "NextProfile", "Office");
+        for (const auto& p : {std::make_pair("Office", "OfficeNet"), std::make_pair("Backup", "BackupNet")}) {
+            WriteSetting(p.first, "SSID", p.second);
+            WriteSetting(p.first, "OperationMode", "0");
+            WriteSetting(p.first, "Authentication", "2");
+            WriteSetting(p.first, "WepEnabled", "0");
+            WriteSetting(p.first, "Channel", "6");
+        }
+        WriteSetting("Office", "NextProfile", "Backup");
+        WriteSetting("Backup", "NextProfile", "end");
+        program = std::make_unique<LumoraProcess>();
+        started = program->Start(BesideThisProgram("Lumora.exe"));
+        if (started)
+            WaitFor([] { return (mainWindow = FindProcessWindow(program->Id(), kTitle)) != nullptr; });
+    }
+    static void TearDownTestSuite() {
+        if (program && program->Running() && mainWindow) {
+            PostMessageA(mainWindow, WM_COMMAND, kExit, 0);
+            program->WaitForExit();
+        }
+        program.reset();
+        DeleteFileA(scenarioPath.c_str());
+    }
+    void SetUp() override {
+        ASSERT_TRUE(started) << "Lumora.exe could not be started";
+        ASSERT_NE(mainWindow, nullptr) << "the main window never appeared";
+    }
+
+    static int CurrentPage() {
+        DWORD_PTR page = 0;
+        if (!SendMessageTimeoutA(GetDlgItem(mainWindow, kPageHost), TCM_GETCURSEL, 0, 0, SMTO_ABORTIFHUNG, 5000, &page))
+            return -3;
+        return int(LONG_PTR(page));
+    }
+    // The Link Info page: the page of the host that carries the monitor's four fields.
+    static HWND LinkPage() {
+        HWND host = GetDlgItem(mainWindow, kPageHost);
+        for (HWND w = GetWindow(host, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
+            if (GetDlgItem(w, kStatus) && GetDlgItem(w, kSsid) && GetDlgItem(w, kChannel) && GetDlgItem(w, kRate))
+                return w;
+        return nullptr;
+    }
+    static std::string Field(int id) { return TextOf(GetDlgItem(LinkPage(), id)); }
+    static bool Shown() { return IsWindowVisible(mainWindow) != FALSE; }
+    static void Command(WPARAM id) { PostMessageA(mainWindow, WM_COMMAND, id, 0); }
+    static bool StartsWith(const std::string& text, const std::string& head) { return text.compare(0, head.size(), head) == 0; }
+
+    static std::string scenarioPath;
+    static std::unique_ptr<LumoraProcess> program;
+    static bool started;
+    static HWND mainWindow;
+};
+
+std::string LinkMonitorEndToEnd::scenarioPath;
+std::unique_ptr<LumoraProcess> LinkMonitorEndToEnd::program;
+bool LinkMonitorEndToEnd::started = false;
+HWND LinkMonitorEndToEnd::mainWindow = nullptr;
+
+TEST_F(LinkMonitorEndToEnd, ThePageShowsTheLiveLinkAndShowOpensIt) {
+    ASSERT_TRUE(WaitFor([] { return LinkPage() != nullptr; }));
+    // The first poll finds the adapter, the monitor puts ActiveSetting to it, it associates.
+    ASSERT_TRUE(WaitFor([] { return Field(kStatus) == "Associated BSSID=00-11-22-33-44-01"; }))
+        << Field(kStatus);
+    EXPECT_EQ(Field(kSsid), "vexa");
+    EXPECT_EQ(Field(kChannel), "10");
+    EXPECT_EQ(Field(kRate), "54");
+    EXPECT_EQ(ReadSetting("ActiveSetting", "SSID"), "vexa");
+
+    Command(kAboutButton);   // start elsewhere, so that landing on Link Info is Show's doing
+    ASSERT_TRUE(WaitFor([] { return CurrentPage() == 4; }));
+    Command(kShow);
+    ASSERT_TRUE(WaitFor(Shown));
+    EXPECT_TRUE(WaitFor([] { return CurrentPage() == 0; }));
+    Command(kHide);
+    ASSERT_TRUE(WaitFor([] { return !Shown(); }));
+}
+
+TEST_F(LinkMonitorEndToEnd, ALostLinkIsSearchedForAndShowThenOpensTheWizard) {
+    ASSERT_TRUE(WriteTextFile(scenarioPath, Scenario(false, false)));
+    // The status line grows a dot a second while ActiveSetting is tried again.
+    ASSERT_TRUE(WaitFor([] { return StartsWith(Field(kStatus), "Network Search ..."); })) << Field(kStatus);
+    EXPECT_EQ(Field(kSsid), "Recan SSID:vexa");
+    const std::string first = Field(kStatus);
+    ASSERT_TRUE(WaitFor([&] { return Field(kStatus).size() >= first.size() + 2; })) << Field(kStatus);
+    EXPECT_TRUE(StartsWith(Field(kStatus), "Network Search ..."));
+
+    Command(kShow);
+    ASSERT_TRUE(WaitFor(Shown));
+    EXPECT_TRUE(WaitFor([] { return CurrentPage() == 5; }));   // the Wizard, for a link that is down
+    Command(kHide);
+
+    // Then the chain: its first profile is named, then made the settings in force.
+    EXPECT_TRUE(WaitFor([] { return Field(kSsid) == "Auto Search Profile:Office"; }, kSearchMs)) << Field(kSsid);
+    EXPECT_TRUE(WaitFor([] { return ReadSetting("ActiveSetting", "ProfileName") == "Office"; }, kSearchMs));
+    EXPECT_TRUE(WaitFor([] { return ReadSetting("ActiveSetting", "SSID") == "OfficeNet"; }));
+    EXPECT_TRUE(WaitFor([] { return Field(kSsid) == "Auto Search Profile:Backup"; }, kSearchMs)) << Field(kSsid);
+}
+
+TEST_F(LinkMonitorEndToEnd, ANetworkOfTheChainInRangeBringsTheLinkBack) {
+    ASSERT_TRUE(WriteTextFile(scenarioPath, Scenario(false, true)));
+    EXPECT_TRUE(WaitFor([] { return ReadSetting("ActiveSetting", "ProfileName") == "Backup"; }, kSearchMs));
+    ASSERT_TRUE(WaitFor([] { return Field(kStatus) == "Associated BSSID=00-11-22-33-44-02"; }, kSearchMs))
+        << Field(kStatus);
+    EXPECT_EQ(Field(kSsid), "BackupNet");
+    EXPECT_EQ(Field(kChannel), "3");
+    EXPECT_EQ(Field(kRate), "11");
+    Command(kShow);
+    ASSERT_TRUE(WaitFor(Shown));
+    EXPECT_TRUE(WaitFor([] { return CurrentPage() == 0; }));
+}
+
+}  // namespace
