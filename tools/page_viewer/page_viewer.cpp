@@ -176,7 +176,7 @@ int main(int argc, char** argv) {
                               std::make_pair("KeyIndex", "1"), std::make_pair("KeyFormat", "0"),
                               std::make_pair("Key1", "1234567890"), std::make_pair("Key1Length", "0")})
             store.writeValue("Office", v.first, v.second);
-        Win32Desktop desktop;
+        DesktopWin32 desktop;
         IniFileTextSource iniFile;
         LanguageTexts texts(iniFile);
         DialogRunnerWin32 dialogs;
