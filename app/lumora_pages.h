@@ -4,6 +4,9 @@
 
 #include "app/main_pages.h"
 
+class AboutPage;
+class ConfigurationPage;
+class SecurityPage;
 struct PageServices;
 
 class LumoraPages final : public MainPages {
@@ -20,6 +23,13 @@ public:
     void PrepareSetup() override;
     void StartTest() override;
 
+    ConfigurationPage& configuration() { return *configuration_; }
+    SecurityPage& security() { return *security_; }
+    AboutPage& about() { return *about_; }
+
 private:
     PageServices& services_;
+    ConfigurationPage* configuration_ = nullptr;
+    SecurityPage* security_ = nullptr;
+    AboutPage* about_ = nullptr;
 };
