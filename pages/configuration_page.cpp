@@ -5,6 +5,7 @@
 #include "adapter/current_adapter.h"
 #include "adapter/ndis.h"
 #include "adapter/q_adapter_info.h"
+#include "pages/list_items.h"
 #include "pages/page_services.h"
 #include "platform/win32_numbers.h"
 #include "profiles/profile_names.h"
@@ -30,12 +31,6 @@ const char* const kPowerModes[] = {"Continuous Access Mode", "Maximum Power Save
 const char* const kTxRates[] = {"Auto",    "1 Mbps",  "2 Mbps",  "5.5 Mbps", "6 Mbps",  "9 Mbps", "11 Mbps",
                                 "12 Mbps", "18 Mbps", "24 Mbps", "36 Mbps",  "48 Mbps", "54 Mbps"};
 const char* const kPreambles[] = {"Long Preamble", "Short Preamble"};
-
-template <size_t N>
-void fill(Controls& c, int id, const char* const (&items)[N]) {
-    c.clearItems(id);
-    for (const char* item : items) c.addItem(id, item);
-}
 
 // Selects position `n`; a position the list does not have leaves it with no selection.
 void selectOrClear(Controls& c, int id, int n) {
@@ -63,11 +58,11 @@ ConfigurationPage::ConfigurationPage(PageServices& services) : PageBase(kTemplat
 
 void ConfigurationPage::fillLists() {
     Controls& c = controls();
-    fill(c, kNetworkType, kNetworkTypes);
-    fill(c, kAutoSearch, kOnOff);
-    fill(c, kPowerMode, kPowerModes);
-    fill(c, kTxRate, kTxRates);
-    fill(c, kPreamble, kPreambles);
+    fillList(c, kNetworkType, kNetworkTypes);
+    fillList(c, kAutoSearch, kOnOff);
+    fillList(c, kPowerMode, kPowerModes);
+    fillList(c, kTxRate, kTxRates);
+    fillList(c, kPreamble, kPreambles);
 }
 
 bool ConfigurationPage::OnInitDialog() {

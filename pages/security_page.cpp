@@ -1,6 +1,7 @@
 #include "pages/security_page.h"
 
 #include "adapter/current_adapter.h"
+#include "pages/list_items.h"
 #include "pages/page_services.h"
 #include "platform/win32_numbers.h"
 #include "profiles/profile_apply.h"
@@ -29,12 +30,6 @@ const char* const kAuthenticationModes[] = {"Open Authentication", "Shared Authe
 const char* const kEncryptionChoices[] = {"None", "64-bit", "128-bit"};
 const char* const kKeyChoices[] = {"None", "Key 1", "Key 2", "Key 3", "Key 4"};
 
-template <size_t N>
-void fill(Controls& c, int id, const char* const (&items)[N]) {
-    c.clearItems(id);
-    for (const char* item : items) c.addItem(id, item);
-}
-
 }  // namespace
 
 const WepGroupIds SecurityPage::kWepGroup{kWepGroupControls, sizeof kWepGroupControls / sizeof kWepGroupControls[0]};
@@ -43,13 +38,13 @@ SecurityPage::SecurityPage(PageServices& services) : PageBase(kTemplateId), serv
 
 void SecurityPage::fillLists() {
     Controls& c = controls();
-    fill(c, kAuthentication, kAuthenticationModes);
+    fillList(c, kAuthentication, kAuthenticationModes);
     const char* const formats[] = {kFormatHexText, kFormatAsciiText};
-    fill(c, WepKeyId::Format, formats);
+    fillList(c, WepKeyId::Format, formats);
     const char* const sizes[] = {kSize64Text, kSize128Text};
-    for (int n = 1; n <= 4; ++n) fill(c, WepKeyId::sizeList(n), sizes);
-    fill(c, IDC_SECURITY_ENCRYPTION_LIST, kEncryptionChoices);
-    fill(c, IDC_SECURITY_KEY_LIST, kKeyChoices);
+    for (int n = 1; n <= 4; ++n) fillList(c, WepKeyId::sizeList(n), sizes);
+    fillList(c, IDC_SECURITY_ENCRYPTION_LIST, kEncryptionChoices);
+    fillList(c, IDC_SECURITY_KEY_LIST, kKeyChoices);
 }
 
 bool SecurityPage::OnInitDialog() {

@@ -86,7 +86,13 @@ protected:
         program = std::make_unique<LumoraProcess>();
         started = program->Start(BesideThisProgram("Lumora.exe"));
         if (started) WaitFor([] { return (mainWindow = FindProcessWindow(program->Id(), kTitle)) != nullptr; });
-        Sleep(kOnePoll + 500);   // one poll: the adapter is the current one
+        // A poll must have chosen the adapter: until then the About page's fill does
+        // nothing, after that it shows the MAC address.
+        if (mainWindow)
+            adapterFound = WaitFor([] {
+                HWND about = OpenPage(1146, 4, 1062);
+                return about && !Text(about, 1062).empty();
+            }, kWaitMs + kOnePoll);
     }
     static void TearDownTestSuite() {
         program.reset();
@@ -99,6 +105,7 @@ protected:
         ASSERT_TRUE(seeded) << "the driver keys could not be written";
         ASSERT_TRUE(started) << "Lumora.exe could not be started";
         ASSERT_NE(mainWindow, nullptr) << "the main window never appeared";
+        ASSERT_TRUE(adapterFound) << "the adapter was never chosen";
     }
 
     static int CurrentPage() {
@@ -137,7 +144,7 @@ protected:
 
     static std::string scenarioPath, logPath;
     static std::unique_ptr<LumoraProcess> program;
-    static bool started, seeded;
+    static bool started, seeded, adapterFound;
     static HWND mainWindow;
 };
 
@@ -146,6 +153,7 @@ std::string SettingsPagesEndToEnd::logPath;
 std::unique_ptr<LumoraProcess> SettingsPagesEndToEnd::program;
 bool SettingsPagesEndToEnd::started = false;
 bool SettingsPagesEndToEnd::seeded = false;
+bool SettingsPagesEndToEnd::adapterFound = false;
 HWND SettingsPagesEndToEnd::mainWindow = nullptr;
 
 TEST_F(SettingsPagesEndToEnd, AboutShowsTheSeededDriverVersionAndTheMacWithColons) {
