@@ -4,6 +4,7 @@
 
 #include "adapter/adapter_context.h"
 #include "adapter/adapter_library_win32.h"
+#include "adapter/machine_registry_win32.h"
 #include "app/language_texts.h"
 #include "app/lumora_app.h"
 #include "app/lumora_pages.h"
@@ -47,7 +48,8 @@ void runMainWindow(Program& program, HWND owner, uint32_t osVersionCode) {
 
     ProfileStore store(program.settings);
     DialogRunnerWin32 dialogs;
-    PageServices services{store, program.desktop, program.texts, dialogs};
+    MachineRegistryWin32 machineRegistry;
+    PageServices services{store, program.desktop, program.texts, dialogs, &machineRegistry, &library};
     LumoraPages pages(services);
     PageHost pageHost;
     PageHostPages hostPages(pageHost);

@@ -3,20 +3,32 @@
 #include <memory>
 
 #include "monitor/link_info_page.h"
+#include "pages/about_page.h"
+#include "pages/configuration_page.h"
 #include "pages/page_services.h"
+#include "pages/security_page.h"
 
 LumoraPages::LumoraPages(PageServices& services) : services_(services) {
     auto linkInfo = std::make_unique<LinkInfoPage>(services_);
     linkInfoPage_ = linkInfo.get();
     setPage(kLinkInfo, std::move(linkInfo));
+    auto configuration = std::make_unique<ConfigurationPage>(services_);
+    configuration_ = configuration.get();
+    setPage(kConfiguration, std::move(configuration));
+    auto security = std::make_unique<SecurityPage>(services_);
+    security_ = security.get();
+    setPage(kSecurity, std::move(security));
+    auto about = std::make_unique<AboutPage>(services_);
+    about_ = about.get();
+    setPage(kAbout, std::move(about));
 }
 
 LumoraPages::~LumoraPages() = default;
 
-void LumoraPages::reloadConfiguration() {}
-void LumoraPages::reloadSecurityPage() {}
+void LumoraPages::reloadConfiguration() { configuration_->Show(); }
+void LumoraPages::reloadSecurityPage() { security_->reloadSecurityPage(); }
 void LumoraPages::refreshNetworkList() {}
 void LumoraPages::refreshProfileList() {}
-void LumoraPages::fillAbout() {}
+void LumoraPages::fillAbout() { about_->Show(); }
 void LumoraPages::PrepareSetup() {}
 void LumoraPages::StartTest() {}

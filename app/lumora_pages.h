@@ -5,6 +5,9 @@
 #include "app/main_pages.h"
 
 class LinkInfoPage;
+class AboutPage;
+class ConfigurationPage;
+class SecurityPage;
 struct PageServices;
 
 class LumoraPages final : public MainPages {
@@ -22,8 +25,14 @@ public:
     void StartTest() override;
 
     LinkInfoPage& linkInfoPage() { return *linkInfoPage_; }
+    ConfigurationPage& configuration() { return *configuration_; }
+    SecurityPage& security() { return *security_; }
+    AboutPage& about() { return *about_; }
 
 private:
     PageServices& services_;
     LinkInfoPage* linkInfoPage_ = nullptr;
+    ConfigurationPage* configuration_ = nullptr;
+    SecurityPage* security_ = nullptr;
+    AboutPage* about_ = nullptr;
 };

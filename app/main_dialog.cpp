@@ -8,6 +8,7 @@
 #include "app/main_window_shell.h"
 #include "app/windows_version.h"
 #include "app/zero_config.h"
+#include "controls/page_base.h"
 #include "controls/system_tray.h"
 #include "platform/win32_numbers.h"
 

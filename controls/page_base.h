@@ -27,6 +27,14 @@ public:
     static constexpr int kHeaderStep = 110;
     static constexpr int kHeaderRuleTop = 45;  // the line under the row
 
+    // Each page button's bitmaps, left to right: the same on every page and on the main
+    // window's hidden row. The pressed look is the normal one.
+    struct HeaderBitmaps {
+        int id;
+        int normal, hover, pressed;
+    };
+    static const HeaderBitmaps kHeaderBitmaps[6];
+
 protected:
     void OnPrepareWindow() override;
     bool OnUnhandledCommand(int id, int code) override;

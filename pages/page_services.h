@@ -5,9 +5,11 @@
 // so it must outlive the pages. The adapter is not here: pages read the current adapter
 // record afresh (GetCurrentAdapter()) every time they need it.
 
+class AdapterLibrary;
 class Desktop;
 class DialogRunner;
 class LanguageTexts;
+class MachineRegistry;
 class ProfileStore;
 
 struct PageServices {
@@ -15,4 +17,10 @@ struct PageServices {
     Desktop& desktop;
     LanguageTexts& texts;
     DialogRunner& dialogs;
+
+    // The About page's device information: the local machine's registry and the adapter
+    // library that names the driver keys' class key. Without them the page shows the
+    // driver's own version.
+    MachineRegistry* machineRegistry = nullptr;
+    AdapterLibrary* adapterLibrary = nullptr;
 };

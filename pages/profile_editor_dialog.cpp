@@ -65,19 +65,6 @@ std::string cantBe(const char* name) { return std::string("Profile name can't be
 
 }  // namespace
 
-ChannelRange editorChannelRange(uint32_t regionCode) {
-    switch (regionCode) {
-    case 0x00:
-    case 0x40: return {1, 14};
-    case 0x10:
-    case 0x20: return {1, 11};
-    case 0x30: return {1, 13};
-    case 0x31: return {10, 11};
-    case 0x32: return {10, 13};
-    default: return {1, 11};
-    }
-}
-
 ProfileEditorDialog::ProfileEditorDialog(PageServices& services) : Dialog(kTemplateId), services_(services) {}
 
 std::string ProfileEditorDialog::refusedNameMessage(const std::string& name) {
@@ -117,7 +104,7 @@ void ProfileEditorDialog::fillChannels() {
     // Without an adapter nothing can be sent: offer the whole plan, so that editing a
     // stored profile keeps whatever channel it holds.
     const QAdapterInfo* adapter = GetCurrentAdapter();
-    const ChannelRange range = adapter ? editorChannelRange(adapter->regionCode) : ChannelRange{1, 14};
+    const ChannelRange range = adapter ? RegionChannels(adapter->regionCode) : ChannelRange{1, 14};
     c.clearItems(IDC_EDITOR_CHANNEL);
     for (int ch = range.first; ch <= range.last; ++ch) c.addItem(IDC_EDITOR_CHANNEL, std::to_string(ch));
     if (mode == EditorMode::Connect) {

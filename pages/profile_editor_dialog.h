@@ -16,6 +16,7 @@
 #include <string>
 
 #include "controls/hover_bitmap_button.h"
+#include "pages/region_channels.h"
 #include "platform/dialog.h"
 #include "profiles/profile_apply.h"
 #include "platform/win32_numbers.h"
@@ -25,13 +26,6 @@ struct PageServices;
 
 enum class EditorMode { Connect = 0, AddNew = 1, Edit = 2 };
 
-// The channels the editor offers for an adapter's region code, first to last. A region
-// code the table does not know gets 1 to 11, the channels every region allows.
-struct ChannelRange {
-    int first;
-    int last;
-};
-ChannelRange editorChannelRange(uint32_t regionCode);
 
 class ProfileEditorDialog : public Dialog {
 public:

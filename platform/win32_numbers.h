@@ -95,3 +95,14 @@ struct ProgressRange {
     int32_t low;
     int32_t high;
 };
+
+// Registry reads of the device information: value types, results and the read access
+// the driver key is opened with.
+constexpr uint32_t kRegSz = 1;                // REG_SZ
+constexpr uint32_t kRegExpandSz = 2;          // REG_EXPAND_SZ
+constexpr uint32_t kRegDword = 4;             // REG_DWORD
+constexpr long kErrorSuccess = 0;             // ERROR_SUCCESS
+constexpr long kErrorFileNotFound = 2;        // ERROR_FILE_NOT_FOUND
+constexpr long kErrorMoreData = 234;          // ERROR_MORE_DATA
+constexpr long kErrorNoMoreItems = 259;       // ERROR_NO_MORE_ITEMS
+constexpr uint32_t kKeyRead = 0x20019;        // KEY_READ

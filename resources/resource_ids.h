@@ -145,6 +145,47 @@
 #define IDC_EDITOR_OK            1189
 #define IDC_EDITOR_HEX_REMARK    1197
 
+/* Configuration page (dialog 105) */
+#define IDC_CONFIG_SSID          1024
+#define IDC_CONFIG_BSS_TYPE      1025
+#define IDC_CONFIG_CHANNEL       1026
+#define IDC_CONFIG_POWER_MODE    1027  /* hidden */
+#define IDC_CONFIG_TX_RATE       1163  /* hidden */
+#define IDC_CONFIG_AUTO_SEARCH   1165
+#define IDC_CONFIG_PREAMBLE      1169  /* hidden */
+#define IDC_CONFIG_APPLY_BUTTON  1031  /* hidden push buttons: same commands as 1133, 1132 */
+#define IDC_CONFIG_CANCEL_BUTTON 1032
+
+/* Security page (dialog 107); the WEP controls carry the profile editor's ids */
+#define IDC_SECURITY_AUTH_LABEL     1095
+#define IDC_SECURITY_DEFAULT_LABEL  1224
+#define IDC_SECURITY_LENGTH_LABEL   1087
+#define IDC_SECURITY_FORMAT_LABEL   1088
+#define IDC_SECURITY_KEY_LABEL      1225
+#define IDC_SECURITY_WEP_GROUP      1086  /* hidden from here on */
+#define IDC_SECURITY_AUTH_GROUP     1085
+#define IDC_SECURITY_8021X_GROUP    1094
+#define IDC_SECURITY_LABEL1         1089
+#define IDC_SECURITY_LABEL2         1090
+#define IDC_SECURITY_LABEL3         1091
+#define IDC_SECURITY_LABEL4         1092
+#define IDC_SECURITY_LABEL5         1093
+#define IDC_SECURITY_LABEL6         1096
+#define IDC_SECURITY_ENCRYPTION_LIST 1045
+#define IDC_SECURITY_KEY_LIST       1047
+#define IDC_SECURITY_APPLY_BUTTON   1051
+#define IDC_SECURITY_CANCEL_BUTTON  1032
+#define IDC_SECURITY_PROGRESS       1000
+
+/* About page (dialog 104) */
+#define IDC_ABOUT_UTILITY_VERSION  1165
+#define IDC_ABOUT_DRIVER_VERSION   1061
+#define IDC_ABOUT_MAC_ADDRESS      1062
+#define IDC_ABOUT_REGION           1129  /* hidden, with its label */
+#define IDC_ABOUT_FIRMWARE_VERSION 1164  /* hidden, with its label */
+#define IDC_ABOUT_REGION_LABEL     1305
+#define IDC_ABOUT_FIRMWARE_LABEL   1306
+
 /* ---- tray menu commands ---- */
 #define ID_TRAY_SHOW             32771
 #define ID_TRAY_HIDE             32772

@@ -166,9 +166,11 @@ TEST_F(LumoraEndToEnd, DoubleClickOnTheTrayIconOpensLinkInfoOnceTheAdapterIsFoun
     // the adapter and seen the link.
     ASSERT_TRUE(log->WaitForLine(LinkUpLine(), kOnePoll + 15000)) << "the link never came up";
     // Start from another page, so that landing on Link Info is Show's doing and not
-    // merely the page the window began with.
-    Command(1146);
-    ASSERT_TRUE(WaitFor([] { return CurrentPage() == 4; }));
+    // merely the page the window began with. The Security page reads nothing from the
+    // adapter (the About page's fill would refresh the link state, and the adapter here
+    // is not associated, so Show would rightly open the wizard).
+    Command(1143);
+    ASSERT_TRUE(WaitFor([] { return CurrentPage() == 2; }));
     EXPECT_FALSE(Shown());   // switching pages does not bring the window up
     ASSERT_TRUE(TrayMouse(WM_LBUTTONDBLCLK));   // the default command while hidden: Show
     ASSERT_TRUE(WaitFor(Shown));
@@ -211,6 +213,10 @@ TEST_F(LumoraEndToEnd, ClickingTheHeaderButtonsOfThePageOnShowSwitchesPages) {
         int button;
         int page;
     } buttons[] = {{1142, 1}, {1143, 2}, {1149, 3}, {1146, 4}, {1207, 5}, {1148, 0}};
+    // Under Wine the first click into a window just brought up from the tray can be
+    // taken by its activation: click the page's empty background first.
+    ASSERT_TRUE(Click(VisiblePage(mainWindow)));
+    Sleep(300);
     for (const auto& b : buttons) {
         HWND page = VisiblePage(mainWindow);
         ASSERT_NE(page, nullptr);

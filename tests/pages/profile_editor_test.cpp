@@ -265,7 +265,7 @@ TEST(ProfileEditorChannels, RegionCodes) {
         {0x31, 10, 11}, {0x32, 10, 13}, {0x41, 1, 11}, {0xFFFFFFFF, 1, 11},
     };
     for (const auto& r : rows) {
-        const ChannelRange range = editorChannelRange(r.region);
+        const ChannelRange range = RegionChannels(r.region);
         EXPECT_EQ(range.first, r.first) << std::hex << r.region;
         EXPECT_EQ(range.last, r.last) << std::hex << r.region;
     }
