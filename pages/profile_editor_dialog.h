@@ -12,14 +12,25 @@
 //   editor.ssid = ...; editor.profileName = ...; editor.mode = EditorMode::Connect;
 //   if (services.dialogs.runModal(editor) == ProfileEditorDialog::kOk) ...
 
+#include <cstdint>
 #include <string>
 
+#include "controls/hover_bitmap_button.h"
 #include "platform/dialog.h"
+#include "profiles/profile_apply.h"
 #include "resources/resource_ids.h"
 
 struct PageServices;
 
 enum class EditorMode { Connect = 0, AddNew = 1, Edit = 2 };
+
+// The channels the editor offers for an adapter's region code, first to last. A region
+// code the table does not know gets 1 to 11, the channels every region allows.
+struct ChannelRange {
+    int first;
+    int last;
+};
+ChannelRange editorChannelRange(uint32_t regionCode);
 
 class ProfileEditorDialog : public Dialog {
 public:
@@ -38,13 +49,32 @@ public:
     bool networkUsesWep = false;  // Edit: given as true
 
     // Applies `name` to the current adapter record (the sequence of profiles/profile_apply.h),
-    // for the monitor and the site survey, which never show the editor.
-    void applyProfile(const std::string& name);
+    // for the monitor and the site survey, which never show the editor. When the default
+    // key was sent, the key edits (if the editor is showing) are masked.
+    KeyOutcome applyProfile(const std::string& name);
+
+    // Why OK refuses a non-empty profile name (the message it shows), or "" when the
+    // store can hold it: the two reserved profiles, and the names the store cannot keep
+    // as profiles (a "\\" nests keys, "end" closes the chain, "Settings" is the
+    // program's own key), each in any letter case.
+    static std::string refusedNameMessage(const std::string& name);
 
     bool OnInitDialog() override;
     bool OnCommand(int id, int code) override;
     void OnMouseMove(int x, int y) override;
+    // Enter does what the OK image does: nothing is confirmed without the checks.
+    void OnOK() override { confirm(); }
 
 private:
+    void fillLists();
+    void fillChannels();
+    void loadProfile(const std::string& name);
+    void storeProfile(const std::string& name);
+    // OK: the checks in order, then store, link, apply and make it the settings in force.
+    void confirm();
+    void message(const std::string& text);
+
     PageServices& services_;
+    HoverBitmapButton ok_;
+    HoverBitmapButton cancel_;
 };
