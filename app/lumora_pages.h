@@ -5,6 +5,7 @@
 #include "app/main_pages.h"
 
 struct PageServices;
+class SiteSurveyPage;
 
 class LumoraPages final : public MainPages {
 public:
@@ -22,4 +23,5 @@ public:
 
 private:
     PageServices& services_;
+    SiteSurveyPage* siteSurvey_ = nullptr;
 };
