@@ -81,14 +81,16 @@ TEST_F(ListViewControls, TheSurveyTemplateHasBothListViewsAndItsButtons) {
         const DWORD style = DWORD(GetWindowLongA(item(id), GWL_STYLE));
         EXPECT_EQ(style & (SS_NOTIFY | WS_VISIBLE), DWORD(SS_NOTIFY | WS_VISIBLE)) << id;
     }
-    // Every control lies inside the page.
+    // Every control lies inside the 662 x 572 pixels the page gets in the main window.
     RECT pageRect{};
     GetWindowRect(host->hwnd(), &pageRect);
     for (int id : {IDC_SURVEY_NETWORK_LIST, IDC_SURVEY_PROFILE_LIST, IDC_SURVEY_RESCAN, IDC_SURVEY_CONNECT,
                    IDC_SURVEY_ADD, IDC_SURVEY_REMOVE, IDC_SURVEY_PROPERTIES}) {
         RECT r{};
         GetWindowRect(item(id), &r);
-        EXPECT_TRUE(r.left >= pageRect.left && r.right <= pageRect.right && r.bottom <= pageRect.bottom) << id;
+        EXPECT_TRUE(r.left >= pageRect.left && r.right <= pageRect.left + 662 && r.bottom <= pageRect.top + 572)
+            << id << ": " << r.left - pageRect.left << "," << r.top - pageRect.top << " to "
+            << r.right - pageRect.left << "," << r.bottom - pageRect.top;
     }
 }
 
