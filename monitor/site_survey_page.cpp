@@ -218,13 +218,20 @@ void SiteSurveyPage::addProfile() {
     refreshProfileList();
 }
 
+namespace {
+// The editor set up to change a stored profile.
+void editing(ProfileEditorDialog& editor, const std::string& name) {
+    editor.mode = EditorMode::Edit;
+    editor.profileName = name;
+    editor.networkUsesWep = true;
+}
+}  // namespace
+
 void SiteSurveyPage::editProfile() {
     const std::string name = selectedProfile();
     if (name.empty()) return;
     ProfileEditorDialog editor(services_);
-    editor.mode = EditorMode::Edit;
-    editor.profileName = name;
-    editor.networkUsesWep = true;
+    editing(editor, name);
     const int result = services_.dialogs.runModal(editor);
     refreshProfileList();
     if (result == ProfileEditorDialog::kOk) showLinkInfo();
@@ -235,9 +242,7 @@ void SiteSurveyPage::connectWithProfile() {
     if (name.empty()) return;
     // The editor carries the apply; it is never shown here.
     ProfileEditorDialog editor(services_);
-    editor.mode = EditorMode::Edit;
-    editor.profileName = name;
-    editor.networkUsesWep = true;
+    editing(editor, name);
     editor.applyProfile(name);
     services_.store.copyToActiveSetting(name);
     showLinkInfo();
