@@ -52,9 +52,10 @@ bool QueryBssidList(QAdapterInfo& adapter, std::vector<uint8_t>& out) {
     uint32_t needed = 0;
     uint32_t written = 0;
     if (!adapter.QueryInformation(OID_802_11_BSSID_LIST, &probe, sizeof probe, &needed, &written)) return false;
-    // A list that fits the probe (no networks) is already all there is.
+    // A list that fits the probe (no networks) is already all there is. A driver that
+    // counts entries yet names no size for them has given us nothing to read.
     if (needed <= sizeof probe) {
-        if (written < NDIS_802_11_BSSID_LIST_HEADER_SIZE) return false;
+        if (written < NDIS_802_11_BSSID_LIST_HEADER_SIZE || probe != 0) return false;
         out.assign(reinterpret_cast<const uint8_t*>(&probe), reinterpret_cast<const uint8_t*>(&probe) + sizeof probe);
         return true;
     }

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "monitor/link_info_page.h"
+#include "monitor/site_survey_page.h"
 #include "pages/about_page.h"
 #include "pages/configuration_page.h"
 #include "pages/page_services.h"
@@ -21,14 +22,17 @@ LumoraPages::LumoraPages(PageServices& services) : services_(services) {
     auto about = std::make_unique<AboutPage>(services_);
     about_ = about.get();
     setPage(kAbout, std::move(about));
+    auto siteSurvey = std::make_unique<SiteSurveyPage>(services_);
+    siteSurvey_ = siteSurvey.get();
+    setPage(kSiteSurvey, std::move(siteSurvey));
 }
 
 LumoraPages::~LumoraPages() = default;
 
 void LumoraPages::reloadConfiguration() { configuration_->Show(); }
 void LumoraPages::reloadSecurityPage() { security_->reloadSecurityPage(); }
-void LumoraPages::refreshNetworkList() {}
-void LumoraPages::refreshProfileList() {}
+void LumoraPages::refreshNetworkList() { siteSurvey_->refreshNetworkList(); }
+void LumoraPages::refreshProfileList() { siteSurvey_->refreshProfileList(); }
 void LumoraPages::fillAbout() { about_->Show(); }
 void LumoraPages::PrepareSetup() {}
 void LumoraPages::StartTest() {}

@@ -9,6 +9,7 @@ class AboutPage;
 class ConfigurationPage;
 class SecurityPage;
 struct PageServices;
+class SiteSurveyPage;
 
 class LumoraPages final : public MainPages {
 public:
@@ -35,4 +36,5 @@ private:
     ConfigurationPage* configuration_ = nullptr;
     SecurityPage* security_ = nullptr;
     AboutPage* about_ = nullptr;
+    SiteSurveyPage* siteSurvey_ = nullptr;
 };

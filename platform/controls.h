@@ -8,6 +8,10 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
+
+// An image list made by createImageList; 0 = none.
+using ImageListRef = uintptr_t;
 
 class Controls {
 public:
@@ -49,4 +53,30 @@ public:
     // control does) when the position does not exist.
     virtual bool setSelectionIndex(int id, int index) = 0;
     virtual int findItemExact(int id, const std::string& text) const = 0;
+
+    // List views in report view. clearItems and itemCount work on them too (all rows).
+    // Rows carry an image (index into the small-image list) and one text per column.
+    virtual int listClientWidth(int id) const = 0;
+    // Inserts column `column` with its heading and width in pixels; false on failure.
+    virtual bool insertListColumn(int id, int column, const std::string& title, int width) = 0;
+    // Inserts a row at position `row` (the row count appends); its position, or -1.
+    virtual int insertListRow(int id, int row, int image, const std::vector<std::string>& cells) = 0;
+    virtual void deleteListRow(int id, int row) = 0;
+    virtual std::string listCellText(int id, int row, int column) const = 0;
+    // The row the user last selected (the selection mark), -1 for none.
+    virtual int listSelectionMark(int id) const = 0;
+    // The row shown selected, -1 for none. A click beside the rows clears it but keeps
+    // the selection mark.
+    virtual int listSelectedRow(int id) const = 0;
+    virtual void setListTextColour(int id, uint32_t colour) = 0;   // 0x00BBGGRR
+    virtual void setListFullRowSelect(int id) = 0;
+
+    // An image list of `imageSize` square images cut from the bitmap strip `bitmapId` of
+    // the dialog's resources, `transparent` (0x00BBGGRR) masked out. The caller owns it
+    // and destroys it once no list shows it any more (the lists share their image
+    // lists, so none of them destroys one). 0 when the bitmap cannot be loaded.
+    virtual ImageListRef createImageList(int bitmapId, int imageSize, uint32_t transparent) = 0;
+    virtual void destroyImageList(ImageListRef images) = 0;
+    // Makes `images` the list's small-image list.
+    virtual void setListImages(int id, ImageListRef images) = 0;
 };

@@ -1,5 +1,8 @@
 #include "platform/controls_win32.h"
 
+#include <commctrl.h>
+
+#include <cstring>
 #include <vector>
 
 HWND ControlsWin32::item(int id) const {
@@ -12,7 +15,13 @@ ControlsWin32::ListKind ControlsWin32::listKind(HWND control) const {
     if (control == nullptr || GetClassNameA(control, name, sizeof name) == 0) return ListKind::None;
     if (lstrcmpiA(name, "ComboBox") == 0) return ListKind::Combo;
     if (lstrcmpiA(name, "ListBox") == 0) return ListKind::List;
+    if (lstrcmpiA(name, WC_LISTVIEWA) == 0) return ListKind::ListView;
     return ListKind::None;
+}
+
+HWND ControlsWin32::listView(int id) const {
+    HWND w = item(id);
+    return listKind(w) == ListKind::ListView ? w : nullptr;
 }
 
 std::string ControlsWin32::getText(int id) const {
@@ -101,6 +110,7 @@ void ControlsWin32::clearItems(int id) {
     switch (listKind(w)) {
     case ListKind::Combo: SendMessageA(w, CB_RESETCONTENT, 0, 0); break;
     case ListKind::List: SendMessageA(w, LB_RESETCONTENT, 0, 0); break;
+    case ListKind::ListView: SendMessageA(w, LVM_DELETEALLITEMS, 0, 0); break;
     case ListKind::None: break;
     }
 }
@@ -111,7 +121,7 @@ int ControlsWin32::addItem(int id, const std::string& text) {
     switch (listKind(w)) {
     case ListKind::Combo: return static_cast<int>(SendMessageA(w, CB_ADDSTRING, 0, p));
     case ListKind::List: return static_cast<int>(SendMessageA(w, LB_ADDSTRING, 0, p));
-    case ListKind::None: break;
+    case ListKind::ListView: case ListKind::None: break;
     }
     return -1;
 }
@@ -122,6 +132,7 @@ int ControlsWin32::itemCount(int id) const {
     switch (listKind(w)) {
     case ListKind::Combo: n = static_cast<int>(SendMessageA(w, CB_GETCOUNT, 0, 0)); break;
     case ListKind::List: n = static_cast<int>(SendMessageA(w, LB_GETCOUNT, 0, 0)); break;
+    case ListKind::ListView: n = static_cast<int>(SendMessageA(w, LVM_GETITEMCOUNT, 0, 0)); break;
     case ListKind::None: break;
     }
     return n < 0 ? 0 : n;
@@ -130,7 +141,7 @@ int ControlsWin32::itemCount(int id) const {
 std::string ControlsWin32::itemText(int id, int index) const {
     HWND w = item(id);
     ListKind kind = listKind(w);
-    if (kind == ListKind::None || index < 0) return {};
+    if (kind == ListKind::None || kind == ListKind::ListView || index < 0) return {};
     UINT lenMsg = kind == ListKind::Combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN;
     UINT textMsg = kind == ListKind::Combo ? CB_GETLBTEXT : LB_GETTEXT;
     LRESULT length = SendMessageA(w, lenMsg, static_cast<WPARAM>(index), 0);
@@ -149,7 +160,7 @@ int ControlsWin32::selection(int id) const {
     switch (listKind(w)) {
     case ListKind::Combo: sel = SendMessageA(w, CB_GETCURSEL, 0, 0); break;
     case ListKind::List: sel = SendMessageA(w, LB_GETCURSEL, 0, 0); break;
-    case ListKind::None: break;
+    case ListKind::ListView: case ListKind::None: break;
     }
     return sel < 0 ? -1 : static_cast<int>(sel);
 }
@@ -160,7 +171,7 @@ bool ControlsWin32::setSelectionIndex(int id, int index) {
     switch (listKind(w)) {
     case ListKind::Combo: r = SendMessageA(w, CB_SETCURSEL, static_cast<WPARAM>(index), 0); break;
     case ListKind::List: r = SendMessageA(w, LB_SETCURSEL, static_cast<WPARAM>(index), 0); break;
-    case ListKind::None: return false;
+    case ListKind::ListView: case ListKind::None: return false;
     }
     // CB_SETCURSEL answers CB_ERR both for a missing position and for -1 (clearing).
     return index >= 0 && r == index;
@@ -173,7 +184,107 @@ int ControlsWin32::findItemExact(int id, const std::string& text) const {
     switch (listKind(w)) {
     case ListKind::Combo: r = SendMessageA(w, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), p); break;
     case ListKind::List: r = SendMessageA(w, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), p); break;
-    case ListKind::None: break;
+    case ListKind::ListView: case ListKind::None: break;
     }
     return r < 0 ? -1 : static_cast<int>(r);
+}
+
+int ControlsWin32::listClientWidth(int id) const {
+    HWND w = listView(id);
+    RECT r{};
+    if (w == nullptr || !GetClientRect(w, &r)) return 0;
+    return r.right - r.left;
+}
+
+bool ControlsWin32::insertListColumn(int id, int column, const std::string& title, int width) {
+    HWND w = listView(id);
+    if (w == nullptr) return false;
+    LVCOLUMNA c{};
+    c.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+    c.pszText = const_cast<char*>(title.c_str());   // only read by an insert
+    c.cx = width;
+    c.iSubItem = column;
+    return SendMessageA(w, LVM_INSERTCOLUMNA, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&c)) >= 0;
+}
+
+int ControlsWin32::insertListRow(int id, int row, int image, const std::vector<std::string>& cells) {
+    HWND w = listView(id);
+    if (w == nullptr) return -1;
+    const std::string first = cells.empty() ? std::string() : cells[0];
+    LVITEMA it{};
+    it.mask = LVIF_TEXT | LVIF_IMAGE;
+    it.iItem = row;
+    it.pszText = const_cast<char*>(first.c_str());
+    it.iImage = image;
+    const int at = static_cast<int>(SendMessageA(w, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&it)));
+    if (at < 0) return -1;
+    for (size_t column = 1; column < cells.size(); ++column) {
+        LVITEMA sub{};
+        sub.iSubItem = static_cast<int>(column);
+        sub.pszText = const_cast<char*>(cells[column].c_str());
+        SendMessageA(w, LVM_SETITEMTEXTA, static_cast<WPARAM>(at), reinterpret_cast<LPARAM>(&sub));
+    }
+    return at;
+}
+
+void ControlsWin32::deleteListRow(int id, int row) {
+    if (HWND w = listView(id)) SendMessageA(w, LVM_DELETEITEM, static_cast<WPARAM>(row), 0);
+}
+
+std::string ControlsWin32::listCellText(int id, int row, int column) const {
+    HWND w = listView(id);
+    if (w == nullptr || row < 0 || column < 0) return {};
+    // The control says only how much it copied: a buffer it filled to the brim may have
+    // cut the text, so ask again with more room.
+    for (size_t room = 264; room <= 65536; room *= 4) {
+        std::vector<char> buffer(room, '\0');
+        LVITEMA it{};
+        it.iSubItem = column;
+        it.pszText = buffer.data();
+        it.cchTextMax = static_cast<int>(room);
+        LRESULT got = SendMessageA(w, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&it));
+        if (got < 0) got = 0;
+        if (static_cast<size_t>(got) + 1 < room) return std::string(buffer.data(), strnlen(buffer.data(), size_t(got)));
+    }
+    return {};
+}
+
+int ControlsWin32::listSelectionMark(int id) const {
+    HWND w = listView(id);
+    if (w == nullptr) return -1;
+    const LRESULT mark = SendMessageA(w, LVM_GETSELECTIONMARK, 0, 0);
+    return mark < 0 ? -1 : static_cast<int>(mark);
+}
+
+int ControlsWin32::listSelectedRow(int id) const {
+    HWND w = listView(id);
+    if (w == nullptr) return -1;
+    const LRESULT row = SendMessageA(w, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), MAKELPARAM(LVNI_SELECTED, 0));
+    return row < 0 ? -1 : static_cast<int>(row);
+}
+
+void ControlsWin32::setListTextColour(int id, uint32_t colour) {
+    if (HWND w = listView(id)) SendMessageA(w, LVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(colour));
+}
+
+void ControlsWin32::setListFullRowSelect(int id) {
+    if (HWND w = listView(id))
+        SendMessageA(w, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+}
+
+ImageListRef ControlsWin32::createImageList(int bitmapId, int imageSize, uint32_t transparent) {
+    if (dialog_ == nullptr) return 0;
+    // The dialog's module holds its template, and with it the pictures.
+    HINSTANCE module = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(dialog_, GWLP_HINSTANCE));
+    HIMAGELIST images = ImageList_LoadImageA(module, MAKEINTRESOURCEA(bitmapId), imageSize, 1,
+                                             static_cast<COLORREF>(transparent), IMAGE_BITMAP, LR_CREATEDIBSECTION);
+    return reinterpret_cast<ImageListRef>(images);
+}
+
+void ControlsWin32::destroyImageList(ImageListRef images) {
+    if (images != 0) ImageList_Destroy(reinterpret_cast<HIMAGELIST>(images));
+}
+
+void ControlsWin32::setListImages(int id, ImageListRef images) {
+    if (HWND w = listView(id)) SendMessageA(w, LVM_SETIMAGELIST, LVSIL_SMALL, static_cast<LPARAM>(images));
 }

@@ -1,6 +1,6 @@
 #pragma once
 // Controls over the child windows of a real dialog, found by id with GetDlgItem.
-// Combo boxes and list boxes are told apart by their window class.
+// Combo boxes, list boxes and list views are told apart by their window class.
 
 #include <windows.h>
 
@@ -35,9 +35,23 @@ public:
     int selection(int id) const override;
     bool setSelectionIndex(int id, int index) override;
     int findItemExact(int id, const std::string& text) const override;
+    int listClientWidth(int id) const override;
+    bool insertListColumn(int id, int column, const std::string& title, int width) override;
+    int insertListRow(int id, int row, int image, const std::vector<std::string>& cells) override;
+    void deleteListRow(int id, int row) override;
+    std::string listCellText(int id, int row, int column) const override;
+    int listSelectionMark(int id) const override;
+    int listSelectedRow(int id) const override;
+    void setListTextColour(int id, uint32_t colour) override;
+    void setListFullRowSelect(int id) override;
+    ImageListRef createImageList(int bitmapId, int imageSize, uint32_t transparent) override;
+    void destroyImageList(ImageListRef images) override;
+    void setListImages(int id, ImageListRef images) override;
 
 private:
-    enum class ListKind { None, Combo, List };
+    enum class ListKind { None, Combo, List, ListView };
+    // The control when it is a list view, else null.
+    HWND listView(int id) const;
     HWND item(int id) const;
     ListKind listKind(HWND control) const;
 

@@ -29,4 +29,16 @@ public:
     int selection(int) const override { return -1; }
     bool setSelectionIndex(int, int) override { return false; }
     int findItemExact(int, const std::string&) const override { return -1; }
+    int listClientWidth(int) const override { return 0; }
+    bool insertListColumn(int, int, const std::string&, int) override { return false; }
+    int insertListRow(int, int, int, const std::vector<std::string>&) override { return -1; }
+    void deleteListRow(int, int) override {}
+    std::string listCellText(int, int, int) const override { return {}; }
+    int listSelectionMark(int) const override { return -1; }
+    int listSelectedRow(int) const override { return -1; }
+    void setListTextColour(int, uint32_t) override {}
+    void setListFullRowSelect(int) override {}
+    ImageListRef createImageList(int, int, uint32_t) override { return 0; }
+    void destroyImageList(ImageListRef) override {}
+    void setListImages(int, ImageListRef) override {}
 };

@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <climits>
+#include <set>
 
 namespace {
 
@@ -83,10 +84,13 @@ bool ProfileStore::linkNewProfile(const std::string& name) {
 
 std::vector<std::string> ProfileStore::listProfiles() const {
     std::vector<std::string> out;
+    // Names met so far, lower-cased: one lookup per link instead of a walk over the
+    // names already listed, which made a long chain quadratic.
+    std::set<std::string> seen;
     std::string p = readValue(ProfileName::FactoryDefault, ProfileValue::NextProfile, "");
     // Registry names ignore letter case, so "Home" and "home" are one profile: a link
     // back to either ends the walk.
-    while (!isEnd(p) && !equalNoCase(p, ProfileName::FactoryDefault) && !containsNoCase(out, p)) {
+    while (!isEnd(p) && !equalNoCase(p, ProfileName::FactoryDefault) && seen.insert(lowerCase(p)).second) {
         out.push_back(p);
         p = readValue(p, ProfileValue::NextProfile, "");
     }

@@ -186,6 +186,16 @@
 #define IDC_ABOUT_REGION_LABEL     1305
 #define IDC_ABOUT_FIRMWARE_LABEL   1306
 
+/* site survey page (dialog 108) */
+#define IDC_SURVEY_NETWORK_LIST  1052  /* list view: networks the adapter hears */
+#define IDC_SURVEY_PROFILE_LIST  1196  /* list view: the stored profiles */
+#define IDC_SURVEY_RESCAN        1134  /* hover button: scan again */
+#define IDC_SURVEY_RESCAN_TEXT   1039  /* hidden text button "Re-Scan", same as 1134 */
+#define IDC_SURVEY_CONNECT       1185  /* hover button: connect to the selected network */
+#define IDC_SURVEY_ADD           1186  /* hover button: add a profile */
+#define IDC_SURVEY_REMOVE        1187  /* hover button: remove the selected profile */
+#define IDC_SURVEY_PROPERTIES    1188  /* hover button: edit the selected profile */
+
 /* ---- tray menu commands ---- */
 #define ID_TRAY_SHOW             32771
 #define ID_TRAY_HIDE             32772

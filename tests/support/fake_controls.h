@@ -12,6 +12,9 @@
 // - Combo and list boxes: setSelectionIndex beyond the items fails and keeps the
 //   selection, as the controls under Wine do (checked by a Wine test); -1 clears it and
 //   also answers false. getText of a drop-down list is the selected item.
+// - List views: rows of an image and cell texts under columns. The selection mark is
+//   the user's (selectRow); deleting or inserting rows moves it with its row, and
+//   clearing the list drops it, as the real control does.
 // - Radio buttons: setChecked touches only the one button; a user click (click())
 //   checks it and clears the others of its group.
 // - User actions (type, paste, focus, selectByUser, click) fire the notifications the
@@ -30,7 +33,7 @@
 
 class FakeControls : public Controls {
 public:
-    enum class Kind { Edit, ComboBox, ComboBoxEdit, ListBox, CheckBox, Radio, Button, Static };
+    enum class Kind { Edit, ComboBox, ComboBoxEdit, ListBox, ListView, CheckBox, Radio, Button, Static };
     enum class Event { Change, SetFocus, KillFocus, SelChange, Clicked };
     using Handler = std::function<void()>;
 
@@ -52,7 +55,32 @@ public:
         int selection = -1;
         int group = 0;          // radio buttons of one group share a number
         int scrollCaretCalls = 0;
+        // List views.
+        struct Column {
+            std::string title;
+            int width;
+        };
+        struct Row {
+            int image;
+            std::vector<std::string> cells;
+        };
+        std::vector<Column> columns;
+        std::vector<Row> rows;
+        int selectionMark = -1;
+        int selectedRow = -1;
+        int clientWidth = 0;
+        ImageListRef images = 0;
+        uint32_t textColour = 0xFFFFFFFFu;   // never set
+        bool fullRowSelect = false;
     };
+    struct ImageList {
+        int bitmapId;
+        int imageSize;
+        uint32_t transparent;
+        bool destroyed;
+    };
+    // Every image list made, in order; a ref is its position + 1.
+    std::vector<ImageList> imageLists;
 
     // ---- building the dialog ----
     Control& addEdit(int id, const std::string& text = "") {
@@ -68,6 +96,11 @@ public:
     Control& addListBox(int id, const std::vector<std::string>& items = {}) {
         Control& c = add(id, Kind::ListBox);
         c.items = items;
+        return c;
+    }
+    Control& addListView(int id, int clientWidth) {
+        Control& c = add(id, Kind::ListView);
+        c.clientWidth = clientWidth;
         return c;
     }
     Control& addCheckBox(int id) { return add(id, Kind::CheckBox); }
@@ -130,6 +163,16 @@ public:
         c->selection = index;
         if (c->kind == Kind::ComboBoxEdit) c->text = c->items[index];
         fire(id, Event::SelChange);
+    }
+
+    // The user clicks row `row` of a list view: it is selected and marked. Row -1 is a
+    // click beside the rows: nothing is selected any more, but the mark stays, as in
+    // the real control.
+    void selectRow(int id, int row) {
+        Control* c = listViewOf(id);
+        if (!c || row >= static_cast<int>(c->rows.size())) return;
+        c->selectedRow = row < 0 ? -1 : row;
+        if (row >= 0) c->selectionMark = row;
     }
 
     // The user clicks a button, check box or radio button (BN_CLICKED).
@@ -225,6 +268,11 @@ public:
         if (has(id)) moveFocus(id);
     }
     void clearItems(int id) override {
+        if (Control* v = listViewOf(id)) {
+            v->rows.clear();
+            v->selectionMark = v->selectedRow = -1;
+            return;
+        }
         Control* c = find(id);
         if (!c || !isList(*c)) return;
         c->items.clear();
@@ -238,6 +286,7 @@ public:
     }
     int itemCount(int id) const override {
         const Control* c = find(id);
+        if (c && c->kind == Kind::ListView) return static_cast<int>(c->rows.size());
         return c && isList(*c) ? static_cast<int>(c->items.size()) : 0;
     }
     std::string itemText(int id, int index) const override {
@@ -269,6 +318,71 @@ public:
         return -1;
     }
 
+    int listClientWidth(int id) const override {
+        const Control* c = find(id);
+        return c && c->kind == Kind::ListView ? c->clientWidth : 0;
+    }
+    bool insertListColumn(int id, int column, const std::string& title, int width) override {
+        Control* c = listViewOf(id);
+        if (!c || column < 0) return false;
+        const size_t at = std::min(static_cast<size_t>(column), c->columns.size());
+        c->columns.insert(c->columns.begin() + static_cast<long>(at), {title, width});
+        return true;
+    }
+    int insertListRow(int id, int row, int image, const std::vector<std::string>& cells) override {
+        Control* c = listViewOf(id);
+        if (!c || row < 0) return -1;
+        const int at = std::min(row, static_cast<int>(c->rows.size()));
+        c->rows.insert(c->rows.begin() + at, {image, cells});
+        if (c->selectionMark >= at) ++c->selectionMark;
+        if (c->selectedRow >= at) ++c->selectedRow;
+        ++listRowInserts;
+        return at;
+    }
+    void deleteListRow(int id, int row) override {
+        Control* c = listViewOf(id);
+        if (!c || row < 0 || row >= static_cast<int>(c->rows.size())) return;
+        c->rows.erase(c->rows.begin() + row);
+        for (int* r : {&c->selectionMark, &c->selectedRow}) {
+            if (*r == row) *r = -1;
+            else if (*r > row) --*r;
+        }
+    }
+    std::string listCellText(int id, int row, int column) const override {
+        const Control* c = find(id);
+        if (!c || c->kind != Kind::ListView || row < 0 || row >= static_cast<int>(c->rows.size()) || column < 0)
+            return "";
+        const auto& cells = c->rows[static_cast<size_t>(row)].cells;
+        return static_cast<size_t>(column) < cells.size() ? cells[static_cast<size_t>(column)] : "";
+    }
+    int listSelectionMark(int id) const override {
+        const Control* c = find(id);
+        return c && c->kind == Kind::ListView ? c->selectionMark : -1;
+    }
+    int listSelectedRow(int id) const override {
+        const Control* c = find(id);
+        return c && c->kind == Kind::ListView ? c->selectedRow : -1;
+    }
+    void setListTextColour(int id, uint32_t colour) override {
+        if (Control* c = listViewOf(id)) c->textColour = colour;
+    }
+    void setListFullRowSelect(int id) override {
+        if (Control* c = listViewOf(id)) c->fullRowSelect = true;
+    }
+    ImageListRef createImageList(int bitmapId, int imageSize, uint32_t transparent) override {
+        imageLists.push_back({bitmapId, imageSize, transparent, false});
+        return static_cast<ImageListRef>(imageLists.size());
+    }
+    void destroyImageList(ImageListRef images) override {
+        if (images >= 1 && images <= imageLists.size()) imageLists[images - 1].destroyed = true;
+    }
+    void setListImages(int id, ImageListRef images) override {
+        if (Control* c = listViewOf(id)) c->images = images;
+    }
+
+    // Rows inserted into any list view so far (for counting work).
+    long listRowInserts = 0;
+
     // Selected text of an edit, for assertions.
     std::string selectedText(int id) const {
         const Control* c = find(id);
@@ -298,6 +412,10 @@ private:
     bool isEdit(int id) const {
         const Control* c = find(id);
         return c && isEditKind(*c);
+    }
+    Control* listViewOf(int id) {
+        Control* c = find(id);
+        return c && c->kind == Kind::ListView ? c : nullptr;
     }
     Control* editOf(int id) {
         Control* c = find(id);
