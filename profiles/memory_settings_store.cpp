@@ -45,6 +45,7 @@ bool MemorySettingsStore::writeValue(const std::string& section, const std::stri
     auto& entry = s.values[foldName(name)];
     if (entry.first.empty()) entry.first = name;
     entry.second = value;
+    ++changes_;
     return true;
 }
 
@@ -54,7 +55,9 @@ bool MemorySettingsStore::deleteSection(const std::string& section) {
     // Subkeys sort right after their parent's path and its backslash.
     const auto sub = sections_.lower_bound(key + "\\");
     if (sub != sections_.end() && sub->first.compare(0, key.size() + 1, key + "\\") == 0) return false;
-    return sections_.erase(key) > 0;
+    if (sections_.erase(key) == 0) return false;
+    ++changes_;
+    return true;
 }
 
 bool MemorySettingsStore::hasSection(const std::string& section) const {
@@ -68,7 +71,9 @@ bool MemorySettingsStore::hasValue(const std::string& section, const std::string
 
 bool MemorySettingsStore::eraseValue(const std::string& section, const std::string& name) {
     const auto s = sections_.find(keyOf(section));
-    return s != sections_.end() && s->second.values.erase(foldName(name)) > 0;
+    if (s == sections_.end() || s->second.values.erase(foldName(name)) == 0) return false;
+    ++changes_;
+    return true;
 }
 
 std::vector<std::string> MemorySettingsStore::sections() const {

@@ -33,6 +33,8 @@ public:
     // Counts every writeValue call, successful or not; lets a test see that nothing
     // was written.
     int writeCount() const { return writes_; }
+    // Counts every change that took effect: a value written, a section or value removed.
+    int changeCount() const { return changes_; }
 
     // Everything stored, with names as first written: equal snapshots, equal stores.
     using Snapshot = std::map<std::string, std::map<std::string, std::string>>;
@@ -48,4 +50,5 @@ private:
 
     std::map<std::string, Section> sections_;   // by folded, normalised path
     int writes_ = 0;
+    int changes_ = 0;
 };

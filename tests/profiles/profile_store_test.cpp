@@ -52,7 +52,10 @@ TEST(MemorySettingsStore, NamesAreKeyPathsWithFoldedLetters) {
     s.writeValue("Home\\\\Sub", "x", "1");  // a doubled backslash is one
     EXPECT_TRUE(s.hasSection("home"));         // the key it lies in exists too
     EXPECT_EQ(s.readValue("Home\\sub", "x", ""), "1");
+    const int changes = s.changeCount();
     EXPECT_FALSE(s.deleteSection("Home"));     // it has a subkey
+    EXPECT_FALSE(s.eraseValue("Home", "x"));
+    EXPECT_EQ(s.changeCount(), changes) << "what failed changed nothing";
     EXPECT_TRUE(s.deleteSection("Home\\Sub"));
     EXPECT_TRUE(s.deleteSection("Home"));
     EXPECT_TRUE(s.eraseValue("caf\xC9", "SSID"));
