@@ -17,6 +17,7 @@
 #include "controls/page_host.h"
 #include "controls/system_tray.h"
 #include "controls/system_tray_win32.h"
+#include "pages/internet_check_win32.h"
 #include "pages/page_services.h"
 #include "platform/desktop_win32.h"
 #include "platform/dialog_host_win32.h"
@@ -47,7 +48,8 @@ void runMainWindow(Program& program, HWND owner, uint32_t osVersionCode) {
 
     ProfileStore store(program.settings);
     DialogRunnerWin32 dialogs;
-    PageServices services{store, program.desktop, program.texts, dialogs};
+    WinInetCheck internet;
+    PageServices services{store, program.desktop, program.texts, dialogs, &internet};
     LumoraPages pages(services);
     PageHost pageHost;
     PageHostPages hostPages(pageHost);

@@ -5,6 +5,8 @@
 #include "app/main_pages.h"
 
 struct PageServices;
+class WizardSetupPage;
+class WizardTestPage;
 
 class LumoraPages final : public MainPages {
 public:
@@ -22,4 +24,6 @@ public:
 
 private:
     PageServices& services_;
+    WizardSetupPage* wizardSetup_ = nullptr;
+    WizardTestPage* wizardTest_ = nullptr;
 };

@@ -1,12 +1,15 @@
 #pragma once
 // What the pages of the main window reach outside themselves: the profile store, the
 // desktop (message boxes, beep, clock), the language texts and the modal-dialog runner.
+// The wizard's connection test also reaches the Internet (internet_check.h); a program
+// or test without that seam leaves it null, and the check then never answers.
 // The program builds one PageServices at start-up; every page keeps a reference to it,
 // so it must outlive the pages. The adapter is not here: pages read the current adapter
 // record afresh (GetCurrentAdapter()) every time they need it.
 
 class Desktop;
 class DialogRunner;
+class InternetCheck;
 class LanguageTexts;
 class ProfileStore;
 
@@ -15,4 +18,5 @@ struct PageServices {
     Desktop& desktop;
     LanguageTexts& texts;
     DialogRunner& dialogs;
+    InternetCheck* internet = nullptr;
 };
