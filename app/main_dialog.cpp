@@ -8,6 +8,7 @@
 #include "app/main_window_shell.h"
 #include "app/windows_version.h"
 #include "app/zero_config.h"
+#include "controls/page_base.h"
 #include "controls/system_tray.h"
 
 namespace {
@@ -27,20 +28,6 @@ constexpr int kClientWidth = 662, kClientHeight = 651;
 constexpr unsigned kWizardTimers[] = {2, 3, 4};
 constexpr unsigned kPaint = 0x000F;           // WM_PAINT
 constexpr unsigned kQueryDragIcon = 0x0037;   // WM_QUERYDRAGICON
-
-struct HeaderButton {
-    int id;
-    int normal, hover, pressed;
-};
-// Left to right, as on every page.
-const HeaderButton kHeaderRow[6] = {
-    {IDC_HEADER_WIZARD, IDB_HEADER_WIZARD, IDB_HEADER_WIZARD_HOVER, IDB_HEADER_WIZARD},
-    {IDC_HEADER_LINK_INFO, IDB_HEADER_LINK, IDB_HEADER_LINK_HOVER, IDB_HEADER_LINK},
-    {IDC_HEADER_CONFIG, IDB_HEADER_CONFIG, IDB_HEADER_CONFIG_HOVER, IDB_HEADER_CONFIG},
-    {IDC_HEADER_SECURITY, IDB_HEADER_SECURITY, IDB_HEADER_SECURITY_HOVER, IDB_HEADER_SECURITY},
-    {IDC_HEADER_SITE_SURVEY, IDB_HEADER_SURVEY, IDB_HEADER_SURVEY_HOVER, IDB_HEADER_SURVEY},
-    {IDC_HEADER_ABOUT, IDB_HEADER_ABOUT, IDB_HEADER_ABOUT_HOVER, IDB_HEADER_ABOUT},
-};
 
 }  // namespace
 
@@ -123,7 +110,7 @@ bool MainDialog::OnSysCommand(unsigned command) {
 
 void MainDialog::loadHeaderRow() {
     for (size_t i = 0; i < 6; ++i) {
-        const HeaderButton& b = kHeaderRow[i];
+        const PageBase::HeaderBitmaps& b = PageBase::kHeaderBitmaps[i];
         if (window()->attachControl(b.id, header_[i])) header_[i].LoadBitmaps(b.normal, b.hover, b.pressed);
     }
 }

@@ -27,6 +27,14 @@ public:
     static constexpr int kHeaderStep = 110;
     static constexpr int kHeaderRuleTop = 45;  // the line under the row
 
+    // The row's hover buttons, left to right: normal, hover and pressed bitmaps. A page
+    // shows its own button in its current-page look instead.
+    struct HeaderBitmaps {
+        int id;
+        int normal, hover, pressed;
+    };
+    static const HeaderBitmaps kHeaderBitmaps[6];
+
 protected:
     void OnPrepareWindow() override;
     bool OnUnhandledCommand(int id, int code) override;

@@ -1,28 +1,15 @@
 #include "pages/wizard_header_row.h"
 
+#include "controls/page_base.h"
 #include "platform/dialog_window.h"
 #include "resources/resource_ids.h"
 
-namespace {
-
-struct HeaderBitmaps {
-    int id;
-    int normal, hover, pressed;
-};
-const HeaderBitmaps kRow[6] = {
-    {IDC_HEADER_WIZARD, IDB_HEADER_WIZARD_CURRENT, IDB_HEADER_WIZARD_CURRENT, IDB_HEADER_WIZARD_CURRENT},
-    {IDC_HEADER_LINK_INFO, IDB_HEADER_LINK, IDB_HEADER_LINK_HOVER, IDB_HEADER_LINK},
-    {IDC_HEADER_CONFIG, IDB_HEADER_CONFIG, IDB_HEADER_CONFIG_HOVER, IDB_HEADER_CONFIG},
-    {IDC_HEADER_SECURITY, IDB_HEADER_SECURITY, IDB_HEADER_SECURITY_HOVER, IDB_HEADER_SECURITY},
-    {IDC_HEADER_SITE_SURVEY, IDB_HEADER_SURVEY, IDB_HEADER_SURVEY_HOVER, IDB_HEADER_SURVEY},
-    {IDC_HEADER_ABOUT, IDB_HEADER_ABOUT, IDB_HEADER_ABOUT_HOVER, IDB_HEADER_ABOUT},
-};
-
-}  // namespace
-
 void WizardHeaderRow::attach(DialogWindow& window, bool wizardButtonClickable) {
-    for (int i = wizardButtonClickable ? 0 : 1; i < 6; ++i) {
-        const HeaderBitmaps& b = kRow[i];
+    // The wizard's own button keeps the current-page picture in every state.
+    if (wizardButtonClickable && window.attachControl(IDC_HEADER_WIZARD, buttons_[0]))
+        buttons_[0].LoadBitmaps(IDB_HEADER_WIZARD_CURRENT);
+    for (int i = 1; i < 6; ++i) {
+        const PageBase::HeaderBitmaps& b = PageBase::kHeaderBitmaps[i];
         if (window.attachControl(b.id, buttons_[i])) buttons_[i].LoadBitmaps(b.normal, b.hover, b.pressed);
     }
 }

@@ -49,8 +49,11 @@ LRESULT ControlWindowWin32::route(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         if (mode == CustomControl::PaintMode::OnErase) {
-            // Everything was drawn with the background; the paint only validates.
-            ValidateRect(hwnd_, nullptr);
+            // Everything is drawn with the background. BeginPaint is what sends the
+            // erase of an invalidated control; validating alone would never draw it.
+            PAINTSTRUCT ps{};
+            BeginPaint(hwnd_, &ps);
+            EndPaint(hwnd_, &ps);
             return 0;
         }
         break;

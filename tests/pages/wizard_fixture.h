@@ -58,7 +58,9 @@ protected:
         ASSERT_NE(adapter, nullptr);
         // A driver that refuses SSID requests fails the poll's probe; the page is
         // handed its record all the same, as it would be by an earlier poll.
-        if (!refusesSsid) ASSERT_TRUE(adapter->IsUsable());
+        if (!refusesSsid) {
+            ASSERT_TRUE(adapter->IsUsable());
+        }
         SetCurrentAdapter(adapter);
         sim.ClearRequestLog();
     }
