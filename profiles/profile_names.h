@@ -6,6 +6,9 @@ constexpr const char* FactoryDefault = "FactoryDefault";
 constexpr const char* ActiveSetting = "ActiveSetting";
 // NextProfile of the last profile of the chain.
 constexpr const char* EndOfChain = "end";
+// The application's own section (ProfilePath, Language) beside the profiles: never a
+// link of the chain, never deleted as a profile.
+constexpr const char* AppSettings = "Settings";
 }  // namespace ProfileName
 
 namespace ProfileValue {

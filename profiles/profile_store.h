@@ -26,7 +26,14 @@ public:
 
     SettingsStore& settings() { return settings_; }
 
-    // The stored text, or `defaultValue` when the profile or the value is missing.
+    // A profile name is a registry key name of its own: not empty, without "\" and
+    // without a zero byte.
+    // (The registry would read "\Home\" as Home and "Home\Sub" as a key inside it.) No
+    // operation below reads, writes, links or deletes anything under another name.
+    static bool isProfileName(const std::string& name);
+
+    // The stored text, or `defaultValue` when the profile or the value is missing (or
+    // `profile` is no profile name).
     std::string readValue(const std::string& profile, const std::string& name,
                           const std::string& defaultValue = "") const;
     // Stores the text, creating the profile when needed. Failures are not reported.
@@ -39,13 +46,15 @@ public:
 
     // Puts a just-saved profile at the front of the chain unless it is linked already
     // (it has a NextProfile, or the chain holds it); saving a profile again thus keeps
-    // its place. Reserved names, and "end" itself (it would hide the whole chain), are
-    // never linked. False when nothing was linked.
+    // its place. Reserved names, the application's own "Settings" section and "end"
+    // itself (it would hide the whole chain) are never linked. False when nothing was
+    // linked.
     bool linkNewProfile(const std::string& name);
 
-    // The user profiles in chain order. A hand-edited chain that leads back to a
-    // profile already listed (or to FactoryDefault) ends there, so every profile is
-    // listed once.
+    // The user profiles in chain order. The walk ends at "end", at a missing or empty
+    // NextProfile, at a link that is no profile name, and at a link back to a profile
+    // already listed (or to FactoryDefault), so every profile is listed once. Names are
+    // matched as the settings store matches them.
     std::vector<std::string> listProfiles() const;
 
     // Makes `name` the settings in force: ProfileName of ActiveSetting = name, then every
@@ -53,14 +62,20 @@ public:
     // and AutoSearch of ActiveSetting are left alone.
     void copyToActiveSetting(const std::string& name);
 
-    // Unlinks the profile from the chain (its predecessor takes over its NextProfile)
-    // and deletes it with all its values. A profile that is not in the chain is deleted
-    // without touching the chain. Reserved profiles are never deleted (false).
+    // Deletes the profile with all its values and mends the chain: the link in front of
+    // it takes over its NextProfile, and any later link back to it ends the chain there.
+    // When the deletion fails (the key has subkeys, say) the chain stays as it was. The
+    // reserved profiles and "Settings" are never deleted. False when nothing was deleted.
     bool deleteProfile(const std::string& name);
 
     // The settings copyToActiveSetting carries across, in the order it copies them.
     static std::vector<std::string> settingNames();
 
 private:
+    struct Walk;
+    Walk walkChain(const std::string& stopAt) const;
+    // FactoryDefault, ActiveSetting or Settings, matched as the settings store does.
+    bool isOwnSection(const std::string& name) const;
+
     SettingsStore& settings_;
 };

@@ -22,6 +22,9 @@ public:
                           const std::string& defaultValue) const override;
     bool writeValue(const std::string& section, const std::string& name, const std::string& value) override;
     bool deleteSection(const std::string& section) override;
+    bool hasSection(const std::string& section) const override;
+    // Asks Windows for the upper case of the name in the ANSI code page.
+    std::string foldName(const std::string& name) const override;
 
     const std::string& root() const { return root_; }
 

@@ -51,6 +51,22 @@ bool RegistrySettingsStore::writeValue(const std::string& section, const std::st
     return rc == ERROR_SUCCESS;
 }
 
+bool RegistrySettingsStore::hasSection(const std::string& section) const {
+    if (section.empty()) return false;
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, keyPath(section).c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+        return false;
+    RegCloseKey(key);
+    return true;
+}
+
+std::string RegistrySettingsStore::foldName(const std::string& name) const {
+    // Upper case by the system's rules for the ANSI code page, as key names are matched.
+    std::string folded = name;
+    if (!folded.empty()) CharUpperBuffA(&folded[0], static_cast<DWORD>(folded.size()));
+    return folded;
+}
+
 bool RegistrySettingsStore::deleteSection(const std::string& section) {
     if (section.empty()) return false;
     return RegDeleteKeyA(HKEY_CURRENT_USER, keyPath(section).c_str()) == ERROR_SUCCESS;

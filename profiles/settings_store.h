@@ -23,7 +23,20 @@ public:
     virtual bool writeValue(const std::string& section, const std::string& name,
                             const std::string& value) = 0;
 
+    // Whether the section exists at all (it may hold no values).
+    virtual bool hasSection(const std::string& section) const = 0;
+
     // Removes the section with all its values. False when it did not exist or could
     // not be removed.
     virtual bool deleteSection(const std::string& section) = 0;
+
+    // A name as this store matches it: two section (or value) names name the same one
+    // exactly when their folded forms are equal. The registry folds letter case by the
+    // system's own rules, letters beyond ASCII included; the default folds the letters
+    // of the Western code page (foldWesternName).
+    virtual std::string foldName(const std::string& name) const;
 };
+
+// Upper case of the ASCII letters and of the other letters of code page 1252
+// (a-z, the accented letters from 0xE0 to 0xFE but 0xF7, and 0x9A, 0x9C, 0x9E, 0xFF).
+std::string foldWesternName(std::string name);

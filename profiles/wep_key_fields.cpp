@@ -1,6 +1,7 @@
 #include "profiles/wep_key_fields.h"
 
 #include <cstdio>
+#include <utility>
 
 #include "platform/controls.h"
 #include "platform/desktop.h"
@@ -32,40 +33,52 @@ std::string keySizeMistakeText(int key, int required) {
     return text;
 }
 
+int trimToHexDigits(Controls& controls, int editId, Desktop& desktop, KeyCheckGuard& guard) {
+    if (guard.active_) return 0;
+    std::string text = controls.getText(editId);
+    // isHexText beeps at every pass that finds a non-digit: one beep per character dropped.
+    if (text.empty() || isHexText(text, desktop)) return 0;
+    guard.active_ = true;
+    controls.setFocus(editId);
+    int removed = 0;
+    do {
+        const int len = static_cast<int>(text.size());
+        controls.setSelection(editId, len - 1, len);
+        controls.scrollCaret(editId);
+        controls.replaceSelection(editId, "");
+        ++removed;
+        // Read back what the edit holds; an edit that refused the deletion ends the loop.
+        std::string now = controls.getText(editId);
+        if (now.size() >= text.size()) break;
+        text = std::move(now);
+    } while (!text.empty() && !isHexText(text, desktop));
+    guard.active_ = false;
+    return removed;
+}
+
 void WepKeyFields::onKeyChange(int n) {
     const int id = WepKeyId::edit(n);
-    if (id == 0) return;
+    if (id == 0 || guard_.active()) return;
     controls_.setPasswordChar(id, 0);
     checkKeyText(n);
 }
 
 void WepKeyFields::onKeyFocus(int n) {
     const int id = WepKeyId::edit(n);
-    if (id == 0) return;
+    if (id == 0 || guard_.active()) return;
     controls_.setSelection(id, 0, -1);
     checkKeyText(n);
 }
 
 void WepKeyFields::checkKeyText(int n) {
     const int id = WepKeyId::edit(n);
-    const std::string text = controls_.getText(id);
     const bool ascii = controls_.selection(WepKeyId::Format) != kKeyFormatHex;
     const int size = controls_.selection(WepKeyId::sizeList(n));
 
     // A lower limit never shortens what is there; it only stops further typing.
     const int limit = requiredKeyLength(size, ascii);
     if (limit > 0) controls_.limitText(id, limit);
-    if (ascii || text.empty()) return;
-
-    if (!isHexText(text, desktop_)) {
-        // Drop the last character; the edit reports the deletion as a change, which
-        // brings us back here until only digits remain.
-        const int len = static_cast<int>(text.size());
-        controls_.setFocus(id);
-        controls_.setSelection(id, len - 1, len);
-        controls_.scrollCaret(id);
-        controls_.replaceSelection(id, "");
-    }
+    if (!ascii) trimToHexDigits(controls_, id, desktop_, guard_);
 }
 
 void WepKeyFields::onFormatChange() {

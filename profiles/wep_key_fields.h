@@ -47,14 +47,34 @@ constexpr const char* kHexRemarkText = "Remark : Characters 0-9, A-F or a-f allo
 // Shows every key edit's text as "*" characters.
 void maskKeyEdits(Controls& controls);
 
+// Set while trimToHexDigits edits a key edit. The edit reports each of the check's own
+// deletions (and the focus it takes) as a notification; a handler that sees the guard
+// active returns at once, so the check never nests, however long the text.
+class KeyCheckGuard {
+public:
+    bool active() const { return active_; }
+
+private:
+    friend int trimToHexDigits(Controls& controls, int editId, Desktop& desktop, KeyCheckGuard& guard);
+    bool active_ = false;
+};
+
+// The hexadecimal check of one key edit, for any window with such an edit: while the
+// edit's text is not empty and holds a character that is not a hexadecimal digit, beep
+// once and delete its last character (focus, select it, scroll to it, clear it). An
+// empty text is left alone. Returns the number of characters removed; 0 when called
+// while the guard is already active. Each window keeps one guard per set of key edits
+// and tests it first in its change and focus handlers.
+int trimToHexDigits(Controls& controls, int editId, Desktop& desktop, KeyCheckGuard& guard);
+
 class WepKeyFields {
 public:
     // Both must outlive the object. The desktop gives the beep and the message box.
     WepKeyFields(Controls& controls, Desktop& desktop) : controls_(controls), desktop_(desktop) {}
 
     // Key edit n changed: show it in clear, set its limit for the format and size, and
-    // in hexadecimal drop its last character when the text holds a non-digit. The drop
-    // is itself a change, so this runs again until only digits are left.
+    // in hexadecimal drop characters from its end until only digits are left. The
+    // change notifications of those drops are ignored.
     void onKeyChange(int n);
     // Key edit n gained the focus: select all, then the same limit and digit check.
     void onKeyFocus(int n);
@@ -71,6 +91,7 @@ private:
 
     Controls& controls_;
     Desktop& desktop_;
+    KeyCheckGuard guard_;
 };
 
 // "WEP Key %d size mistake!\nNeed %d characters!"

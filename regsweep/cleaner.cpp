@@ -21,9 +21,13 @@ void Cleaner::cleanHardware(KeyHandle uninstallEntry) {
             continue;
         }
         // An empty value would make the path the CurrentControlSet (or, on 9x, the
-        // machine root) itself.
+        // machine root) itself; a single key would be a whole branch of it.
         if (!NamesSubkey(value)) {
             reporter_.log("Skip " + valueName + ": no key named");
+            continue;
+        }
+        if (!IsHardwareKeyValue(value)) {
+            reporter_.log("Skip " + valueName + ": " + value + " is no hardware key");
             continue;
         }
         const std::string path = nt_ ? kNtHardwarePrefix + value : value;
@@ -71,8 +75,12 @@ void Cleaner::cleanInstances(KeyHandle hardwareKey) {
 bool Cleaner::cleanSoftware(KeyHandle instanceKey) {
     std::string driver;
     if (registry_.readString(instanceKey, "Driver", kValueBufferSize, &driver) != ReadStatus::Ok) return false;
-    // An empty "Driver" would name the whole device class root.
-    if (!NamesSubkey(driver)) return false;
+    // An empty "Driver" would name the whole device class root, and a class key with no
+    // instance the driver keys of every device of the class.
+    if (!IsDriverKeyValue(driver)) {
+        reporter_.log("Skip Driver " + driver + ": no class key and instance");
+        return false;
+    }
     const std::string path = (nt_ ? kNtClassRoot : k9xClassRoot) + driver;
 
     reporter_.log("Open Software Key " + path);

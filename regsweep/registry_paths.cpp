@@ -45,4 +45,8 @@ bool NamesSubkey(const std::string& text) { return CountComponents(text) >= 1; }
 
 bool IsBelowTopLevel(const std::string& path) { return CountComponents(path) >= 2; }
 
+bool IsHardwareKeyValue(const std::string& value) { return CountComponents(value) >= 2; }
+
+bool IsDriverKeyValue(const std::string& value) { return CountComponents(value) >= 2; }
+
 }  // namespace regsweep

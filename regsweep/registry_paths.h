@@ -27,5 +27,14 @@ bool NamesSubkey(const std::string& text);
 // True if path names a key below a top-level key of the local machine (two or more
 // components). Deleting a top-level key such as "SOFTWARE" is never what is meant.
 bool IsBelowTopLevel(const std::string& path);
+// True if a DEL_HKR value has the shape of a hardware key: at least two levels below
+// its root (an enumerator and a device, "Enum\USB\VID_..."). One level names a whole
+// branch of the machine: "Control" below the CurrentControlSet on NT, "Enum", "System"
+// or "SOFTWARE" below the machine root on 9x.
+bool IsHardwareKeyValue(const std::string& value);
+// True if a "Driver" value has the shape of a driver key: a class key followed by an
+// instance ("{class}\0001", "Net\0003"). The class key alone holds the driver keys of
+// every device of that class.
+bool IsDriverKeyValue(const std::string& value);
 
 }  // namespace regsweep

@@ -40,6 +40,39 @@ TEST(MemorySettingsStore, NamesIgnoreCaseAndMissingGivesDefault) {
     EXPECT_FALSE(s.deleteSection("Home"));
 }
 
+// The double matches names as the registry does, so store tests see what the program sees.
+TEST(MemorySettingsStore, NamesAreKeyPathsWithFoldedLetters) {
+    MemorySettingsStore s;
+    s.writeValue("Caf\xE9", "SSID", "net");
+    EXPECT_EQ(s.readValue("CAF\xC9", "ssid", ""), "net");
+    EXPECT_EQ(s.readValue("\\Caf\xE9\\", "SSID", ""), "net");  // leading and trailing backslashes
+    EXPECT_FALSE(s.writeValue("\\", "SSID", "x"));                // the application key itself
+    EXPECT_FALSE(s.writeValue("", "SSID", "x"));
+
+    s.writeValue("Home\\\\Sub", "x", "1");  // a doubled backslash is one
+    EXPECT_TRUE(s.hasSection("home"));         // the key it lies in exists too
+    EXPECT_EQ(s.readValue("Home\\sub", "x", ""), "1");
+    const int changes = s.changeCount();
+    EXPECT_FALSE(s.deleteSection("Home"));     // it has a subkey
+    EXPECT_FALSE(s.eraseValue("Home", "x"));
+    EXPECT_EQ(s.changeCount(), changes) << "what failed changed nothing";
+    EXPECT_TRUE(s.deleteSection("Home\\Sub"));
+    EXPECT_TRUE(s.deleteSection("Home"));
+    EXPECT_TRUE(s.eraseValue("caf\xC9", "SSID"));
+    EXPECT_FALSE(s.hasValue("Caf\xE9", "SSID"));
+    EXPECT_EQ(s.sections(), std::vector<std::string>{"Caf\xE9"});
+
+    // Every letter of the Western code page with another case folds onto it, nothing else.
+    int pairs = 0;
+    for (int c = 1; c < 256; ++c) {
+        const std::string one(1, static_cast<char>(c));
+        const std::string folded = s.foldName(one);
+        if (folded != one) ++pairs;
+        EXPECT_EQ(s.foldName(folded), folded) << c;
+    }
+    EXPECT_EQ(pairs, 26 + 30 + 4);
+}
+
 TEST(ProfileNumbers, LenientDecimal) {
     EXPECT_EQ(profileNumber(""), 0);
     EXPECT_EQ(profileNumber("abc"), 0);
@@ -221,11 +254,120 @@ TEST_F(ProfileStoreTest, CopyToActiveSettingCopiesEverySettingAndKeepsItsOwn) {
     EXPECT_EQ(settings.readValue("ActiveSetting", "NextProfile", ""), "keep");
 }
 
-TEST_F(ProfileStoreTest, ProfileNamedSettingsSharesTheSettingsSection) {
+// A profile saved as "Settings" shares the program's own section: its values live beside
+// ProfilePath and Language, but it is neither linked nor deleted, in any letter case.
+TEST_F(ProfileStoreTest, TheProgramsSettingsSectionIsNeverLinkedOrDeleted) {
     settings.writeValue("Settings", "Language", "English");
+    save("A", "a");
     save("Settings", "s");
+    save("sETTINGS", "s2");
+    EXPECT_EQ(settings.readValue("Settings", "SSID", ""), "s2");
+    EXPECT_EQ(store.listProfiles(), (Chain{"A"}));
+    EXPECT_FALSE(store.deleteProfile("settings"));
     EXPECT_EQ(settings.readValue("Settings", "Language", ""), "English");
+
+    // A chain stored by an earlier version may hold it: the walk goes through it, and
+    // deleting its neighbours mends the chain around it.
+    settings.writeValue("FactoryDefault", "NextProfile", "Settings");
+    settings.writeValue("Settings", "NextProfile", "A");
+    save("B", "b");
+    EXPECT_EQ(store.listProfiles(), (Chain{"B", "Settings", "A"}));
+    EXPECT_TRUE(store.deleteProfile("A"));
+    EXPECT_TRUE(store.deleteProfile("B"));
     EXPECT_EQ(store.listProfiles(), (Chain{"Settings"}));
+    EXPECT_EQ(next("Settings"), "end");
+    EXPECT_EQ(settings.readValue("Settings", "Language", ""), "English");
+}
+
+// The registry reads "\FactoryDefault", "ActiveSetting\" or "Work\" as those keys; no
+// operation may reach a profile by such a name, nor by the empty one.
+TEST_F(ProfileStoreTest, NamesWithABackslashOrEmptyReachNothing) {
+    save("Home", "h");
+    save("Work", "w");
+    save("Lab", "l");  // Lab Work Home
+    settings.writeValue("ActiveSetting", "SSID", "in force");
+    const auto before = settings.snapshot();
+    for (const char* name : {"\\FactoryDefault", "ActiveSetting\\", "Work\\", "\\\\Home", "Lab\\Sub", "\\", ""}) {
+        EXPECT_FALSE(ProfileStore::isProfileName(name)) << name;
+        EXPECT_FALSE(store.deleteProfile(name)) << name;
+        EXPECT_FALSE(store.linkNewProfile(name)) << name;
+        store.writeValue(name, "SSID", "x");
+        store.copyToActiveSetting(name);
+        EXPECT_EQ(store.readValue(name, "SSID", "none"), "none") << name;
+        EXPECT_EQ(settings.snapshot(), before) << name;
+    }
+    EXPECT_EQ(store.listProfiles(), (Chain{"Lab", "Work", "Home"}));
+
+    // A hand-edited link of that kind ends the walk: nothing is read through it.
+    settings.writeValue("Work", "NextProfile", "Home\\");
+    EXPECT_EQ(store.listProfiles(), (Chain{"Lab", "Work"}));
+}
+
+// Registry names fold letter case beyond ASCII: "CAFÉ" is the key of "Café".
+TEST_F(ProfileStoreTest, LettersBeyondAsciiMatchAsTheRegistryMatchesThem) {
+    save("Caf\xE9", "c");
+    save("Work", "w");
+    save("\xFF" "ne", "y");  // y with diaeresis, upper case 0x9F
+    EXPECT_FALSE(store.linkNewProfile("CAF\xC9"));  // already in the chain
+    EXPECT_TRUE(store.deleteProfile("\x9F" "NE"));
+    EXPECT_EQ(store.listProfiles(), (Chain{"Work", "Caf\xE9"}));
+    EXPECT_TRUE(store.deleteProfile("CAF\xC9"));
+    EXPECT_FALSE(settings.hasSection("Caf\xE9"));
+    EXPECT_EQ(store.listProfiles(), (Chain{"Work"}));
+    EXPECT_EQ(next("Work"), "end");
+    // The division sign and the sharp s have no other case.
+    save("a\xF7", "d");
+    save("A\xD7", "m");
+    save("\xDF", "s");
+    EXPECT_EQ(store.listProfiles(), (Chain{"\xDF", "A\xD7", "a\xF7", "Work"}));
+}
+
+TEST_F(ProfileStoreTest, AFailedDeletionLeavesTheChainAsItWas) {
+    save("Home", "h");
+    save("Work", "w");
+    save("Lab", "l");
+    settings.writeValue("Work\\Sub", "x", "1");  // a key with a subkey cannot be deleted
+    const auto before = settings.snapshot();
+    EXPECT_FALSE(store.deleteProfile("Work"));
+    EXPECT_EQ(settings.snapshot(), before);
+    EXPECT_EQ(store.listProfiles(), (Chain{"Lab", "Work", "Home"}));
+    settings.deleteSection("Work\\Sub");
+    EXPECT_TRUE(store.deleteProfile("Work"));
+    EXPECT_EQ(store.listProfiles(), (Chain{"Lab", "Home"}));
+}
+
+// A hand-edited link back to the deleted profile would name a key that is gone.
+TEST_F(ProfileStoreTest, EveryLinkToTheDeletedProfileIsMended) {
+    save("A", "a");
+    save("B", "b");
+    save("C", "c");                                // C B A
+    settings.writeValue("A", "NextProfile", "c");  // A leads back to the first
+    EXPECT_TRUE(store.deleteProfile("C"));
+    EXPECT_EQ(next("FactoryDefault"), "B");
+    EXPECT_EQ(next("A"), "end");
+    EXPECT_EQ(store.listProfiles(), (Chain{"B", "A"}));
+
+    save("D", "d");                                // D B A
+    settings.writeValue("A", "NextProfile", "B");  // back into the middle
+    EXPECT_TRUE(store.deleteProfile("b"));
+    EXPECT_EQ(next("D"), "A");
+    EXPECT_EQ(next("A"), "end");
+
+    // The deleted profile's own link leads back: its predecessor ends the chain.
+    settings.writeValue("A", "NextProfile", "D");
+    EXPECT_TRUE(store.deleteProfile("A"));
+    EXPECT_EQ(next("D"), "end");
+    EXPECT_EQ(store.listProfiles(), (Chain{"D"}));
+}
+
+// A link to a key that is missing altogether is only a link: deleting it unlinks it.
+TEST_F(ProfileStoreTest, DeletingAMissingProfileOfTheChainUnlinksIt) {
+    save("A", "a");
+    settings.writeValue("A", "NextProfile", "Ghost");  // a key nobody stored
+    EXPECT_EQ(store.listProfiles(), (Chain{"A", "Ghost"}));
+    EXPECT_TRUE(store.deleteProfile("ghost"));
+    EXPECT_EQ(next("A"), "end");
+    EXPECT_FALSE(store.deleteProfile("Ghost"));  // neither a key nor a link now
 }
 
 }  // namespace

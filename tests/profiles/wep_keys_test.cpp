@@ -107,6 +107,56 @@ TEST_F(KeyFieldsTest, PastedTextWithABadThirdCharacterShrinksToTwoDigits) {
     EXPECT_FALSE(ui.runaway);
 }
 
+// A long stored key loaded by the program: the check runs as one loop, the edit's own
+// change notifications of its deletions come back and are ignored, so nothing nests.
+TEST_F(KeyFieldsTest, ALongTextSetByTheProgramShrinksWithoutNesting) {
+    std::string key = "0aB9f";
+    key += 'x';
+    while (key.size() < 2000) key += "0123456789abcdefABCDEF"[key.size() % 22];
+    const int e = WepKeyId::edit(3);
+    ui.setText(e, key);
+    EXPECT_EQ(text(3), "0aB9f");
+    EXPECT_EQ(desktop.beeps, 1995);
+    EXPECT_EQ(ui.at(e).scrollCaretCalls, 1995);
+    EXPECT_FALSE(ui.runaway);
+    // The check left the edit usable: typing goes on with the same rules.
+    ui.type(e, "1z");
+    EXPECT_EQ(text(3), "0aB9f1");
+    EXPECT_EQ(desktop.beeps, 1996);
+}
+
+// Another window's single key edit (the wizard's) runs the same check with its own guard.
+TEST(HexKeyCheck, ASingleKeyEditOfAnotherWindowUsesTheSameLoop) {
+    FakeControls ui;
+    FakeDesktop desktop;
+    KeyCheckGuard guard;
+    const int key = 1165;
+    ui.addEdit(key);
+    ui.addEdit(9999);
+    int handled = 0, removed = 0;
+    ui.on(key, FakeControls::Event::Change, [&] {
+        if (guard.active()) return;
+        ++handled;
+        removed += trimToHexDigits(ui, key, desktop, guard);
+    });
+    ui.focus(9999);
+    ui.setText(key, "AB12xyz9");
+    EXPECT_EQ(ui.getText(key), "AB12");
+    EXPECT_EQ(removed, 4);
+    EXPECT_EQ(desktop.beeps, 4);
+    EXPECT_EQ(handled, 1) << "the check's own deletions are not checked again";
+    EXPECT_EQ(ui.focusedId(), key) << "the check takes the focus, so the user sees it";
+    EXPECT_FALSE(guard.active());
+
+    // Digits only, or nothing at all: no beep, nothing removed.
+    ui.setText(key, "");
+    ui.paste(key, "c0FFEE");
+    EXPECT_EQ(ui.getText(key), "c0FFEE");
+    EXPECT_EQ(trimToHexDigits(ui, key, desktop, guard), 0);
+    ui.setText(key, "");
+    EXPECT_EQ(desktop.beeps, 4);
+}
+
 TEST_F(KeyFieldsTest, LongPasteIntoA64BitFieldKeepsWhatTheLimitLetsIn) {
     const int e = WepKeyId::edit(1);
     ui.focus(e);  // the focus handler sets the 64-bit limit

@@ -10,6 +10,7 @@
 
 #include "fake_registry.h"
 #include "fake_system.h"
+#include "regsweep/registry_paths.h"
 #include "regsweep/regsweep_app.h"
 #include "sweep_scenario.h"
 
@@ -298,4 +299,55 @@ TEST_F(CleanerTest, ANonStringHardwareValueEndsTheList) {
     run();
     EXPECT_TRUE(reg.exists(std::string(kCcs) + kHw + "\\inst0"));
     EXPECT_TRUE(reg.deletions().empty());
+}
+
+// A DEL_HKR value naming one key, or a Driver value naming a class key with no instance,
+// would take a whole branch of the machine with it. Both are skipped and logged; the
+// devices listed around them are cleaned as always.
+TEST_F(CleanerTest, NtSkipsSingleKeyHardwareValuesAndInstanceLessDrivers) {
+    AddNtNeighbours(reg);
+    AddNtDevice(reg, kHw, 1, 10);
+    const std::string bare = std::string(kCcs) + "Enum\\USB\\VID_BARE";
+    reg.setString(bare + "\\inst0", "Driver", "{4D36E972-E325-11CE-BFC1-08002BE10318}");
+    reg.setString(bare + "\\inst1", "Driver", "\\{4D36E972-E325-11CE-BFC1-08002BE10318}\\\\");
+    reg.setString(std::string(kCcs) + "Control\\Session Manager", "Keep", "1");
+    const char* const values[] = {kHw, "Enum\\USB\\VID_BARE", "Control", "Enum\\", "\\\\Services"};
+    for (int i = 0; i < 5; ++i) reg.setString(kEntryPath, regsweep::HardwareValueName(i), values[i]);
+    const auto before = keys();
+    run({kEntry, "/debug"});
+
+    std::set<std::string> expected = Subtree(before, std::string(kCcs) + kHw);
+    for (const auto& k : Subtree(before, ClassKey(10))) expected.insert(k);
+    for (const auto& k : Subtree(before, ConnectionKey(10))) expected.insert(k);
+    for (const auto& k : Subtree(before, bare)) expected.insert(k);  // its instances, not the class key
+    EXPECT_EQ(Gone(before, keys()), expected);
+    EXPECT_TRUE(reg.exists(std::string(kClassNet) + "0001"));
+
+    const auto lines = LogLines(sys.finalLog);
+    // The log keeps its 20 newest lines: the skips come last.
+    for (const char* line : {"Skip DEL_HKR_0002: Control is no hardware key", "Skip DEL_HKR_0003: Enum\\ is no hardware key",
+                             "Skip DEL_HKR_0004: \\\\Services is no hardware key",
+                             "Skip Driver {4D36E972-E325-11CE-BFC1-08002BE10318}: no class key and instance"})
+        EXPECT_NE(std::find(lines.begin(), lines.end(), line), lines.end()) << line;
+}
+
+// On 9x the values are paths below the machine root itself.
+TEST_F(CleanerTest, NinetyFiveSkipsTopLevelHardwareValuesAndInstanceLessDrivers) {
+    sys.platform = 1;
+    const std::string hw = "Enum\\USB\\VID_1234&PID_5678";
+    reg.setString(hw + "\\5&2", "Driver", "Net\\0003");
+    reg.setString(hw + "\\5&3", "Driver", "Net");
+    reg.setString("System\\CurrentControlSet\\Services\\Class\\Net\\0003", "DriverDesc", "Nimbeo 9x");
+    reg.setString("System\\CurrentControlSet\\Services\\Class\\Net\\0002", "DriverDesc", "Dial-up");
+    reg.setString("Enum\\Root\\NET\\0000", "Driver", "Net\\0002");
+    reg.setString("SOFTWARE\\Vendor", "Keep", "1");
+    const std::string values[] = {"System", "Enum", "SOFTWARE", hw};
+    for (int i = 0; i < 4; ++i) reg.setString(kEntryPath, regsweep::HardwareValueName(i), values[i]);
+    const auto before = keys();
+    run();
+
+    std::set<std::string> expected = Subtree(before, hw);
+    for (const auto& k : Subtree(before, "System\\CurrentControlSet\\Services\\Class\\Net\\0003")) expected.insert(k);
+    EXPECT_EQ(Gone(before, keys()), expected);
+    EXPECT_TRUE(reg.exists(kEntryPath));
 }

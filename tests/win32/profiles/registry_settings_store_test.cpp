@@ -8,7 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
+#include "profiles/memory_settings_store.h"
 #include "profiles/profile_store.h"
 #include "profiles/registry_settings_store.h"
 
@@ -131,6 +133,125 @@ TEST_F(RegistryStoreTest, ProfileChainLivesInTheRegistry) {
     EXPECT_TRUE(profiles.deleteProfile("RegTestA"));
     EXPECT_EQ(rawRead("FactoryDefault", "NextProfile"), "end");
     store.writeValue("FactoryDefault", "NextProfile", before);
+}
+
+// Deletes a key with everything below it.
+void deleteTree(const std::string& path) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return;
+    char name[256];
+    std::vector<std::string> subkeys;
+    for (DWORD i = 0; RegEnumKeyA(key, i, name, sizeof name) == ERROR_SUCCESS; ++i) subkeys.push_back(name);
+    RegCloseKey(key);
+    for (const auto& sub : subkeys) deleteTree(path + "\\" + sub);
+    RegDeleteKeyA(HKEY_CURRENT_USER, path.c_str());
+}
+
+// The profile store on a root of its own, so a chain can be built and broken freely.
+class RegistryProfileStoreTest : public ::testing::Test {
+protected:
+    static constexpr const char* kRoot = "Software\\Vexa\\LumoraStoreTest";
+    void SetUp() override {
+        deleteTree(kRoot);
+        settings.writeValue("FactoryDefault", "NextProfile", "end");
+        settings.writeValue("FactoryDefault", "SSID", "vexa");
+    }
+    void TearDown() override { deleteTree(kRoot); }
+    void save(const std::string& name) {
+        profiles.writeValue(name, "SSID", name);
+        profiles.linkNewProfile(name);
+    }
+    bool keyExists(const std::string& path) {
+        HKEY key = nullptr;
+        if (RegOpenKeyExA(HKEY_CURRENT_USER, (std::string(kRoot) + "\\" + path).c_str(), 0, KEY_READ, &key) !=
+            ERROR_SUCCESS)
+            return false;
+        RegCloseKey(key);
+        return true;
+    }
+    std::string next(const std::string& name) { return settings.readValue(name, "NextProfile", "<missing>"); }
+
+    RegistrySettingsStore settings{kRoot};
+    ProfileStore profiles{settings};
+};
+
+using Chain = std::vector<std::string>;
+
+TEST_F(RegistryProfileStoreTest, CafeInCapitalsIsTheKeyOfCafeAndTheChainIsMended) {
+    save("Caf\xE9");
+    save("Work");
+    ASSERT_TRUE(keyExists("CAF\xC9")) << "the registry folds the accented letter";
+    EXPECT_FALSE(profiles.linkNewProfile("CAF\xC9"));
+    EXPECT_TRUE(profiles.deleteProfile("CAF\xC9"));
+    EXPECT_FALSE(keyExists("Caf\xE9"));
+    EXPECT_EQ(next("Work"), "end");
+    EXPECT_EQ(profiles.listProfiles(), (Chain{"Work"}));
+}
+
+// The binding folds a name exactly as the registry matches key names, and the host's
+// double folds the same: for every byte, the keys "F"+byte that the registry takes for
+// one key are the ones whose folded names are equal.
+TEST_F(RegistryProfileStoreTest, FoldingAgreesWithTheRegistryAndTheHostDouble) {
+    MemorySettingsStore host;
+    std::vector<int> firstOfKey(256, 0);
+    for (int b = 1; b < 256; ++b) {
+        if (b == '\\') continue;
+        const std::string name = std::string("F") + static_cast<char>(b);
+        const std::string first = settings.readValue(name, "first", "");
+        if (first.empty()) settings.writeValue(name, "first", std::to_string(b));
+        firstOfKey[b] = first.empty() ? b : std::stoi(first);
+    }
+    int sharedKeys = 0;
+    for (int b = 1; b < 256; ++b) {
+        if (b == '\\') continue;
+        const std::string name = std::string("F") + static_cast<char>(b);
+        const std::string other = std::string("F") + static_cast<char>(firstOfKey[b]);
+        if (firstOfKey[b] != b) ++sharedKeys;
+        EXPECT_EQ(settings.foldName(name), settings.foldName(other)) << "byte " << b;
+        EXPECT_EQ(host.foldName(name), settings.foldName(name)) << "byte " << b;
+        for (int c = 1; c < b; ++c) {
+            if (c == '\\' || firstOfKey[c] == firstOfKey[b]) continue;
+            const std::string third = std::string("F") + static_cast<char>(c);
+            EXPECT_NE(settings.foldName(name), settings.foldName(third)) << "bytes " << b << " and " << c;
+        }
+    }
+    EXPECT_GE(sharedKeys, 26 + 30) << "ASCII and accented letters share keys with their capitals";
+}
+
+TEST_F(RegistryProfileStoreTest, AFailedDeletionLeavesTheChainIntact) {
+    save("Home");
+    save("Work");
+    save("Lab");  // Lab Work Home
+    HKEY sub = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, (std::string(kRoot) + "\\Work\\Held").c_str(), 0, nullptr, 0,
+                              KEY_WRITE, nullptr, &sub, nullptr),
+              ERROR_SUCCESS);
+    RegCloseKey(sub);
+    EXPECT_FALSE(profiles.deleteProfile("Work"));
+    EXPECT_TRUE(keyExists("Work"));
+    EXPECT_EQ(next("Lab"), "Work");
+    EXPECT_EQ(profiles.listProfiles(), (Chain{"Lab", "Work", "Home"}));
+    ASSERT_EQ(RegDeleteKeyA(HKEY_CURRENT_USER, (std::string(kRoot) + "\\Work\\Held").c_str()), ERROR_SUCCESS);
+    EXPECT_TRUE(profiles.deleteProfile("Work"));
+    EXPECT_EQ(profiles.listProfiles(), (Chain{"Lab", "Home"}));
+}
+
+// The registry reads these as FactoryDefault, ActiveSetting and Work themselves.
+TEST_F(RegistryProfileStoreTest, NamesWithABackslashDeleteNothing) {
+    save("Home");
+    save("Work");
+    settings.writeValue("ActiveSetting", "SSID", "in force");
+    for (const char* name : {"\\FactoryDefault", "ActiveSetting\\", "Work\\", "\\\\Home", "\\"}) {
+        EXPECT_FALSE(profiles.deleteProfile(name)) << name;
+        EXPECT_FALSE(profiles.linkNewProfile(name)) << name;
+        profiles.writeValue(name, "SSID", "overwritten");
+    }
+    EXPECT_TRUE(keyExists("FactoryDefault"));
+    EXPECT_EQ(settings.readValue("FactoryDefault", "SSID", ""), "vexa");
+    EXPECT_EQ(next("FactoryDefault"), "Work");
+    EXPECT_EQ(settings.readValue("ActiveSetting", "SSID", ""), "in force");
+    EXPECT_EQ(settings.readValue("Work", "SSID", ""), "Work");
+    EXPECT_EQ(profiles.listProfiles(), (Chain{"Work", "Home"}));
 }
 
 }  // namespace

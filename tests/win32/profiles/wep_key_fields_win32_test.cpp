@@ -103,6 +103,24 @@ TEST(WepKeyFieldsWin32, SettingABadTextReentersUntilOnlyDigitsRemain) {
     EXPECT_GE(w.changes, 8);
 }
 
+// A long stored key put into the edit by the program: every deletion comes back as
+// EN_CHANGE, and the check must neither nest nor give up before the digits remain.
+TEST(WepKeyFieldsWin32, ALongTextSetByTheProgramEndsAsTheDigitsBeforeTheBadCharacter) {
+    KeyWindow w;
+    std::string key = "3D8F";
+    key += '-';
+    while (key.size() < 2000) key += "0123456789ABCDEFabcdef"[key.size() % 22];
+    w.controls.setText(WepKeyId::edit(1), key);
+    EXPECT_EQ(w.text(1), "3D8F");
+    EXPECT_EQ(w.desktop.beeps, 1996);
+    EXPECT_GE(w.changes, 1997) << "each deletion is reported; the check ignored its own";
+    // Still running and still checking: the window answers and typing follows the rules.
+    ASSERT_TRUE(IsWindow(w.hwnd));
+    w.type(WepKeyId::edit(1), "9q");
+    EXPECT_EQ(w.text(1), "3D8F9");
+    EXPECT_EQ(w.desktop.beeps, 1997);
+}
+
 TEST(WepKeyFieldsWin32, ALowerLimitDoesNotShortenTheText) {
     KeyWindow w;
     w.controls.setSelectionIndex(WepKeyId::sizeList(3), 1);

@@ -23,6 +23,7 @@ const std::string kHw = "Enum\\USB\\VID_1A2B&PID_0054";
 const std::string kHwRoot = "Enum\\Root\\NIMBEO";
 const std::string kHwAfterGap = "Enum\\USB\\VID_1A2B&PID_0099";
 const std::string kHwOther = "Enum\\USB\\VID_FFFF&PID_0001";
+const std::string kHwBare = "Enum\\USB\\VID_1A2B&PID_00BA";  // its instance's Driver names no instance
 
 std::string ClassKey(int n) {
     char name[8] = {};
@@ -147,11 +148,24 @@ protected:
         }
         DeleteTree(std::string(kUninstall) + "NimbeoUSB");
         DeleteTree("SOFTWARE\\Vexa");
+        DeleteTree(kCcs + kHwBare);
         DeleteTree("Enum\\USB\\VID_1A2B&PID_0054");
+        DeleteTree("Enum\\USB\\VID_1A2B&PID_00BA");
+        DeleteTree("System\\CurrentControlSet\\Services\\Class\\Net\\0106");
         DeleteTree("System\\CurrentControlSet\\Services\\Class\\Net\\0107");
         SHDeleteKeyA(HKEY_CURRENT_USER, kWine98);
     }
     static constexpr char kWine98[] = "Software\\Wine\\AppDefaults\\Regsweep.exe";
+    // Wine reports the named version record to Regsweep.exe alone.
+    static void reportVersion(const char* version) {
+        HKEY appDefaults = nullptr;
+        ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kWine98, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &appDefaults,
+                                  nullptr),
+                  ERROR_SUCCESS);
+        RegSetValueExA(appDefaults, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version),
+                       static_cast<DWORD>(lstrlenA(version) + 1));
+        RegCloseKey(appDefaults);
+    }
 
     static void addSmallInstallation() {
         const std::string entry = std::string(kUninstall) + "NimbeoUSB";
@@ -323,13 +337,7 @@ TEST_F(ProgramTest, ARegistryPathIsDeletedButTopLevelKeysAreRefused) {
 }
 
 TEST_F(ProgramTest, OnA9xSystemTheServicesClassBranchIsUsedAndNetworkKeysStay) {
-    // Wine reports a 9x version record to Regsweep.exe alone.
-    HKEY appDefaults = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kWine98, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &appDefaults,
-                              nullptr),
-              ERROR_SUCCESS);
-    RegSetValueExA(appDefaults, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>("win98"), 6);
-    RegCloseKey(appDefaults);
+    reportVersion("win98");
 
     const std::string classKey = "System\\CurrentControlSet\\Services\\Class\\Net\\0107";
     SetString(std::string(kUninstall) + "NimbeoUSB", "DEL_HKR_0000", kHw);
@@ -350,4 +358,77 @@ TEST_F(ProgramTest, OnA9xSystemTheServicesClassBranchIsUsedAndNetworkKeysStay) {
     EXPECT_TRUE(KeyExists(kCcs + kHw + "\\0001"));
     EXPECT_TRUE(KeyExists(ClassKey(101)));
     EXPECT_TRUE(KeyExists(kNetwork + Guid(101)));
+}
+
+// A DEL_HKR value that names a single key would delete a whole branch of the machine
+// (below the CurrentControlSet on NT), and a Driver value without an instance every
+// adapter's class key. Both are skipped; the device listed after them is cleaned.
+TEST_F(ProgramTest, OnAnXpSystemSingleKeyValuesAndInstanceLessDriversDeleteNothing) {
+    reportVersion(sizeof(void*) == 8 ? "winxp64" : "winxp");
+    const std::string entry = std::string(kUninstall) + "NimbeoUSB";
+    SetString(entry, "DEL_HKR_0000", "Control");
+    SetString(entry, "DEL_HKR_0001", "Services\\");
+    SetString(entry, "DEL_HKR_0002", "\\Enum");
+    SetString(entry, "DEL_HKR_0003", kHwBare);
+    SetString(entry, "DEL_HKR_0004", kHw);
+    SetString(kCcs + kHwBare + "\\5&BA&0&1", "Driver", "{4D36E972-E325-11CE-BFC1-08002BE10318}");
+    AddInstance(kHw, "5&1A2B0054&0&1", 101);
+    AddInstance(kHwOther, "5&FFFF&0&1", 100);  // another adapter of the same class
+    const std::set<std::string> controlBefore = KeysBelow("SYSTEM\\CurrentControlSet\\Control");
+    const std::set<std::string> servicesBefore = KeysBelow("SYSTEM\\CurrentControlSet\\Services");
+    ASSERT_FALSE(controlBefore.empty());
+    ASSERT_FALSE(servicesBefore.empty());
+
+    const RunResult run = RunRegsweep("NimbeoUSB", kWaitMs);
+    ASSERT_TRUE(run.finished);
+    EXPECT_EQ(run.exitCode, 0u);
+
+    // The ordinary cleanup: the device, its driver key and its connection.
+    EXPECT_FALSE(KeyExists(kCcs + kHw));
+    EXPECT_FALSE(KeyExists(ClassKey(101)));
+    EXPECT_FALSE(KeyExists(kNetwork + Guid(101)));
+    EXPECT_FALSE(KeyExists(kCcs + kHwBare + "\\5&BA&0&1"));  // the listed device's instance goes
+    // Everything else stays, the other adapter's keys with it.
+    std::set<std::string> controlAfter = KeysBelow("SYSTEM\\CurrentControlSet\\Control");
+    std::set<std::string> gone;
+    std::set_difference(controlBefore.begin(), controlBefore.end(), controlAfter.begin(), controlAfter.end(),
+                        std::inserter(gone, gone.end()));
+    for (const std::string& k : gone)
+        EXPECT_TRUE(Under(k, ClassKey(101)) || Under(k, kNetwork + Guid(101))) << k << " went";
+    EXPECT_TRUE(KeyExists(ClassKey(100) + "\\Ndi\\Interfaces"));
+    EXPECT_TRUE(KeyExists(kNetwork + Guid(100) + "\\Connection"));
+    EXPECT_EQ(KeysBelow("SYSTEM\\CurrentControlSet\\Services"), servicesBefore);
+    EXPECT_TRUE(KeyExists(kCcs + kHwOther + "\\5&FFFF&0&1"));
+}
+
+// On 9x the values are paths below the machine root: "System", "Enum" or "SOFTWARE"
+// alone would take that whole branch, the uninstall entry being read with it.
+TEST_F(ProgramTest, OnA9xSystemTopLevelValuesAndInstanceLessDriversDeleteNothing) {
+    reportVersion("win98");
+    const std::string entry = std::string(kUninstall) + "NimbeoUSB";
+    const std::string netClass = "System\\CurrentControlSet\\Services\\Class\\Net";
+    SetString(entry, "DEL_HKR_0000", "System");
+    SetString(entry, "DEL_HKR_0001", "SOFTWARE\\");
+    SetString(entry, "DEL_HKR_0002", "Enum");
+    SetString(entry, "DEL_HKR_0003", kHwBare);
+    SetString(entry, "DEL_HKR_0004", kHw);
+    SetString("Enum\\Root\\Keep", "x", "1");
+    SetString(kHwBare + "\\0001", "Driver", "Net");
+    SetString(kHw + "\\0001", "Driver", "Net\\0107");
+    SetString(netClass + "\\0107", "DriverDesc", Description(107));
+    SetString(netClass + "\\0106", "DriverDesc", "another adapter");
+    const std::set<std::string> softwareBefore = KeysBelow("SOFTWARE\\Microsoft\\Windows\\CurrentVersion");
+
+    const RunResult run = RunRegsweep("NimbeoUSB", kWaitMs);
+    ASSERT_TRUE(run.finished);
+
+    EXPECT_FALSE(KeyExists(kHw));
+    EXPECT_FALSE(KeyExists(netClass + "\\0107"));
+    EXPECT_FALSE(KeyExists(kHwBare + "\\0001"));
+    EXPECT_TRUE(KeyExists(netClass + "\\0106"));
+    EXPECT_TRUE(KeyExists("Enum\\Root\\Keep"));
+    EXPECT_TRUE(ValueExists(entry, "DEL_HKR_0004"));
+    EXPECT_EQ(KeysBelow("SOFTWARE\\Microsoft\\Windows\\CurrentVersion"), softwareBefore);
+    EXPECT_TRUE(KeyExists("System\\CurrentControlSet\\Control"));
+    DeleteTree("Enum\\Root\\Keep");
 }
