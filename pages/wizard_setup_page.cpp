@@ -106,12 +106,15 @@ int WizardSetupPage::keySizeCode() { return controls().selection(IDC_WIZARD_KEY_
 
 void WizardSetupPage::onKeyEdit(bool gotFocus) {
     // The edit's own change notifications while the check deletes characters.
-    if (keyCheck_.busy()) return;
+    if (keyCheck_.active()) return;
     Controls& c = controls();
     if (gotFocus) c.setSelection(IDC_WIZARD_KEY, 0, -1);
     c.setPasswordChar(IDC_WIZARD_KEY, 0);
     const bool ascii = asciiSelected();
-    keyCheck_.run(c, services_.desktop, IDC_WIZARD_KEY, requiredKeyLength(keySizeCode(), ascii), !ascii);
+    // A lower limit never shortens what is there; it only stops further typing.
+    const int limit = requiredKeyLength(keySizeCode(), ascii);
+    if (limit > 0) c.limitText(IDC_WIZARD_KEY, limit);
+    if (!ascii) trimToHexDigits(c, IDC_WIZARD_KEY, services_.desktop, keyCheck_);
 }
 
 void WizardSetupPage::apply() {

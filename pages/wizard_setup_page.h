@@ -9,7 +9,7 @@
 #include "controls/hover_bitmap_button.h"
 #include "controls/page_base.h"
 #include "pages/wizard_header_row.h"
-#include "profiles/hex_key_edit.h"
+#include "profiles/wep_key_fields.h"
 
 struct PageServices;
 
@@ -45,7 +45,7 @@ private:
     WizardHeaderRow header_;
     HoverBitmapButton apply_;
     HoverBitmapButton cancel_;
-    HexKeyEdit keyCheck_;
+    KeyCheckGuard keyCheck_;
 };
 
 // "WEP Key size mistake!\nNeed %d characters!"
