@@ -24,7 +24,7 @@ namespace {
 
 const char kTitle[] = "Vexa Nimbeo(TM) Wireless USB Adapter Utility";
 constexpr int kPageHost = 1002;
-constexpr WPARAM kWizardButton = 1207, kLinkInfoButton = 1148, kNext = 1212, kShow = 32771, kExit = 32773;
+constexpr WPARAM kWizardButton = 1207, kLinkInfoButton = 1148, kAboutButton = 1146, kNext = 1212, kShow = 32771, kExit = 32773;
 constexpr int kSsid = 1024, kWepOn = 1213, kHexKey = 1216, kKey = 1165, kApply = 1133;
 constexpr int kWirelessLine = 1222, kInternetLine = 1221, kSignalPercent = 1014;
 const std::string kTesting = "Connection Testing ...";
@@ -154,9 +154,14 @@ protected:
         if (!lumora->Start(BesideThisProgram("Lumora.exe"))) return;
         WaitFor([] { return (mainWindow = FindProcessWindow(lumora->Id(), kTitle)) != nullptr; });
         if (!mainWindow) return;
-        Sleep(3000);   // one adapter poll: the adapter becomes the current one
-        PostMessageA(mainWindow, WM_COMMAND, kShow, 0);
-        WaitFor([] { return IsWindowVisible(mainWindow) != FALSE; });
+        // Show switches pages only once a poll has made the adapter the current one:
+        // from the About page, Show leads elsewhere as soon as the adapter is there.
+        adapterFound = WaitFor([] {
+            PostMessageA(mainWindow, WM_COMMAND, kAboutButton, 0);
+            if (!WaitFor([] { return CurrentPage() == 4; }, 2000)) return false;
+            PostMessageA(mainWindow, WM_COMMAND, kShow, 0);
+            return WaitFor([] { return IsWindowVisible(mainWindow) && CurrentPage() != 4; }, 1000);
+        }, 30000);
     }
     static void TearDownTestSuite() {
         if (mainWindow) PostMessageA(mainWindow, WM_COMMAND, kExit, 0);
@@ -168,6 +173,7 @@ protected:
     }
     void SetUp() override {
         ASSERT_NE(mainWindow, nullptr) << "Lumora's main window never appeared";
+        ASSERT_TRUE(adapterFound) << "the adapter never became the current one";
         ASSERT_TRUE(IsWindowVisible(mainWindow));
     }
 
@@ -220,11 +226,13 @@ protected:
     static std::string scenarioPath;
     static std::unique_ptr<LumoraProcess> lumora;
     static HWND mainWindow;
+    static bool adapterFound;
 };
 
 std::string WizardEndToEnd::scenarioPath;
 std::unique_ptr<LumoraProcess> WizardEndToEnd::lumora;
 HWND WizardEndToEnd::mainWindow = nullptr;
+bool WizardEndToEnd::adapterFound = false;
 
 void Report(const char* what, DWORD ms) {
     std::printf("[ stall    ] %s: the user interface was held at most %lu ms\n", what, static_cast<unsigned long>(ms));
