@@ -18,6 +18,7 @@
 #include "controls/page_host.h"
 #include "controls/system_tray.h"
 #include "controls/system_tray_win32.h"
+#include "pages/internet_check_win32.h"
 #include "pages/page_services.h"
 #include "platform/desktop_win32.h"
 #include "platform/dialog_host_win32.h"
@@ -49,7 +50,8 @@ void runMainWindow(Program& program, HWND owner, uint32_t osVersionCode) {
     ProfileStore store(program.settings);
     DialogRunnerWin32 dialogs;
     MachineRegistryWin32 machineRegistry;
-    PageServices services{store, program.desktop, program.texts, dialogs, &machineRegistry, &library};
+    WinInetCheck internet;
+    PageServices services{store, program.desktop, program.texts, dialogs, &machineRegistry, &library, &internet};
     LumoraPages pages(services);
     PageHost pageHost;
     PageHostPages hostPages(pageHost);

@@ -8,6 +8,9 @@
 #include "pages/configuration_page.h"
 #include "pages/page_services.h"
 #include "pages/security_page.h"
+#include "pages/wizard_setup_page.h"
+#include "pages/wizard_test_page.h"
+#include "pages/wizard_welcome_page.h"
 
 LumoraPages::LumoraPages(PageServices& services) : services_(services) {
     auto linkInfo = std::make_unique<LinkInfoPage>(services_);
@@ -25,6 +28,14 @@ LumoraPages::LumoraPages(PageServices& services) : services_(services) {
     auto siteSurvey = std::make_unique<SiteSurveyPage>(services_);
     siteSurvey_ = siteSurvey.get();
     setPage(kSiteSurvey, std::move(siteSurvey));
+    // The wizard's three steps.
+    setPage(kWizardSetup, std::make_unique<WizardWelcomePage>());
+    auto setup = std::make_unique<WizardSetupPage>(services_);
+    wizardSetup_ = setup.get();
+    setPage(kWizardTest, std::move(setup));
+    auto test = std::make_unique<WizardTestPage>(services_);
+    wizardTest_ = test.get();
+    setPage(kWizardResult, std::move(test));
 }
 
 LumoraPages::~LumoraPages() = default;
@@ -34,5 +45,5 @@ void LumoraPages::reloadSecurityPage() { security_->reloadSecurityPage(); }
 void LumoraPages::refreshNetworkList() { siteSurvey_->refreshNetworkList(); }
 void LumoraPages::refreshProfileList() { siteSurvey_->refreshProfileList(); }
 void LumoraPages::fillAbout() { about_->Show(); }
-void LumoraPages::PrepareSetup() {}
-void LumoraPages::StartTest() {}
+void LumoraPages::PrepareSetup() { wizardSetup_->PrepareSetup(); }
+void LumoraPages::StartTest() { wizardTest_->StartTest(); }

@@ -10,6 +10,8 @@ class ConfigurationPage;
 class SecurityPage;
 struct PageServices;
 class SiteSurveyPage;
+class WizardSetupPage;
+class WizardTestPage;
 
 class LumoraPages final : public MainPages {
 public:
@@ -37,4 +39,6 @@ private:
     SecurityPage* security_ = nullptr;
     AboutPage* about_ = nullptr;
     SiteSurveyPage* siteSurvey_ = nullptr;
+    WizardSetupPage* wizardSetup_ = nullptr;
+    WizardTestPage* wizardTest_ = nullptr;
 };

@@ -16,22 +16,10 @@ const char* const kDriverAccessErrorTitle = "Error";
 
 namespace {
 
-bool setValue(const ApplyContext& c, uint32_t oid, uint32_t value) {
-    if (!c.adapter) return false;
-    uint32_t needed = 0;
-    return c.adapter->SetInformation(oid, &value, sizeof value, &needed);
-}
+bool setValue(const ApplyContext& c, uint32_t oid, uint32_t value) { return setRequestValue(c, oid, value); }
 
 void setSsid(const ApplyContext& c, const std::string& profile) {
-    if (!c.adapter) return;
-    const std::string text = c.store.readValue(profile, ProfileValue::SSID, "");
-    NDIS_802_11_SSID record{};
-    // A hand-edited name longer than the record holds is cut to its 32 bytes.
-    const size_t n = text.size() < NDIS_802_11_MAX_SSID ? text.size() : NDIS_802_11_MAX_SSID;
-    record.SsidLength = static_cast<uint32_t>(n);
-    std::memcpy(record.Ssid, text.data(), n);
-    uint32_t needed = 0;
-    c.adapter->SetInformation(OID_802_11_SSID, &record, sizeof record, &needed);
+    setSsidText(c, c.store.readValue(profile, ProfileValue::SSID, ""));
 }
 
 void setAdHocChannel(const ApplyContext& c, const std::string& channel) {
@@ -52,6 +40,23 @@ void setWepOff(const ApplyContext& c, const std::string& profile) {
 }
 
 }  // namespace
+
+bool setRequestValue(const ApplyContext& c, uint32_t oid, uint32_t value) {
+    if (!c.adapter) return false;
+    uint32_t needed = 0;
+    return c.adapter->SetInformation(oid, &value, sizeof value, &needed);
+}
+
+void setSsidText(const ApplyContext& c, const std::string& text) {
+    if (!c.adapter) return;
+    NDIS_802_11_SSID record{};
+    // A hand-edited name longer than the record holds is cut to its 32 bytes.
+    const size_t n = text.size() < NDIS_802_11_MAX_SSID ? text.size() : NDIS_802_11_MAX_SSID;
+    record.SsidLength = static_cast<uint32_t>(n);
+    std::memcpy(record.Ssid, text.data(), n);
+    uint32_t needed = 0;
+    c.adapter->SetInformation(OID_802_11_SSID, &record, sizeof record, &needed);
+}
 
 uint32_t infrastructureModeFor(const std::string& operationMode) {
     // Only "1" is ad hoc; anything else, hand-edited texts included, is infrastructure.
@@ -139,15 +144,22 @@ bool addWepKey(const ApplyContext& c, int lengthCode, const std::string& hexText
     for (uint32_t i = 0; i < 4; ++i)
         if (!removeWepKey(c, i)) return false;
 
+    if (lengthCode != kKeySize64 && lengthCode != kKeySize128) return true;
+    return sendWepKeyRecord(c, lengthCode, hexText, NDIS_802_11_WEP_TRANSMIT_KEY + static_cast<uint32_t>(k - 1));
+}
+
+bool sendWepKeyRecord(const ApplyContext& c, int lengthCode, const std::string& hexText, uint32_t keyIndex) {
+    if (!c.adapter) return false;
     size_t keyBytes = 0;
     if (lengthCode == kKeySize64) keyBytes = 5;
     else if (lengthCode == kKeySize128) keyBytes = 13;
-    else return true;
+    else return false;
 
     const std::vector<uint8_t> material = parseHexKey(hexText, keyBytes * 2);
+    if (material.size() != keyBytes) return false;
     NDIS_802_11_WEP_HEADER header{};
     header.Length = NDIS_802_11_WEP_HEADER_SIZE + static_cast<uint32_t>(keyBytes);
-    header.KeyIndex = NDIS_802_11_WEP_TRANSMIT_KEY + static_cast<uint32_t>(k - 1);
+    header.KeyIndex = keyIndex;
     header.KeyLength = static_cast<uint32_t>(keyBytes);
     std::vector<uint8_t> record(header.Length, 0);
     std::memcpy(record.data(), &header, sizeof header);

@@ -56,6 +56,15 @@ KeyOutcome addDefaultKey(const ApplyContext& context, const std::string& text, i
 // 1 128-bit) from the first 10 or 26 digits of `hexText`. True when every request
 // succeeded (and for a size code that is neither, after the removals).
 bool addWepKey(const ApplyContext& context, int lengthCode, const std::string& hexText, int k);
+// One ADD_WEP request: the record of 12 + 5 or 13 bytes (size code 0 or 1) from the first
+// 10 or 26 digits of `hexText`, with `keyIndex` as the driver reads it (bit 31 the
+// transmit key, the low bits the slot). False without an adapter, for another size
+// code, or when the driver refuses.
+bool sendWepKeyRecord(const ApplyContext& context, int lengthCode, const std::string& hexText, uint32_t keyIndex);
+// One set request of a 32-bit value; its success (false without an adapter).
+bool setRequestValue(const ApplyContext& context, uint32_t oid, uint32_t value);
+// OID_802_11_SSID with the text's bytes (at most 32); nothing without an adapter.
+void setSsidText(const ApplyContext& context, const std::string& text);
 // One REMOVE_WEP request for slot 0 to 3; its success.
 bool removeWepKey(const ApplyContext& context, uint32_t index);
 

@@ -196,6 +196,20 @@
 #define IDC_SURVEY_REMOVE        1187  /* hover button: remove the selected profile */
 #define IDC_SURVEY_PROPERTIES    1188  /* hover button: edit the selected profile */
 
+/* setup wizard: setup page (112) and test page (113) */
+#define IDC_WIZARD_SSID          1024
+#define IDC_WIZARD_WEP_ON        1213
+#define IDC_WIZARD_WEP_OFF       1214
+#define IDC_WIZARD_ASCII_KEY     1215
+#define IDC_WIZARD_HEX_KEY       1216
+#define IDC_WIZARD_KEY_LENGTH    1163  /* drop-down list "64 bits" / "128 bits" */
+#define IDC_WIZARD_KEY           1165
+#define IDC_WIZARD_KEY_LABEL     1217
+#define IDC_WIZARD_LENGTH_LABEL  1218
+#define IDC_WIZARD_HEX_REMARK    1197
+#define IDC_WIZARD_INTERNET_TEXT 1221
+#define IDC_WIZARD_WIRELESS_TEXT 1222
+
 /* ---- tray menu commands ---- */
 #define ID_TRAY_SHOW             32771
 #define ID_TRAY_HIDE             32772

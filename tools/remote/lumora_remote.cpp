@@ -7,6 +7,7 @@
 //   lumora_remote tray-menu        right-click the tray icon (opens the menu)
 //   lumora_remote close-menu       press Escape on the open menu
 //   lumora_remote command <id>     send the main window a command (header buttons etc.)
+//   lumora_remote page-command <id>  send the page on show a click of its control <id>
 //   lumora_remote rect             print the main window's rectangle as WxH+X+Y
 //   lumora_remote state            print "visible page" (page = tab index, -1 none)
 //   lumora_remote wait-hidden <ms> wait until the main window is hidden
@@ -112,6 +113,15 @@ int main(int argc, char** argv) {
     if (verb == "command" && argc > 2) {
         PostMessageA(main, WM_COMMAND, WPARAM(std::strtoul(argv[2], nullptr, 10)), 0);
         return 0;
+    }
+    if (verb == "page-command" && argc > 2) {
+        const int id = int(std::strtoul(argv[2], nullptr, 10));
+        for (HWND page = GetWindow(GetDlgItem(main, 1002), GW_CHILD); page; page = GetWindow(page, GW_HWNDNEXT))
+            if (IsWindowVisible(page) && GetDlgItem(page, id)) {
+                PostMessageA(page, WM_COMMAND, MAKEWPARAM(id, 0), LPARAM(GetDlgItem(page, id)));
+                return 0;
+            }
+        return fail("no such control on the page on show");
     }
     if (verb == "rect") {
         RECT r{};
