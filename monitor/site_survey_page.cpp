@@ -46,11 +46,6 @@ const ButtonLook kButtonLooks[] = {
     {IDC_SURVEY_ADD, IDB_SURVEY_ADD, IDB_SURVEY_ADD, IDB_SURVEY_ADD},
     {IDC_SURVEY_REMOVE, IDB_SURVEY_REMOVE, IDB_SURVEY_REMOVE, IDB_SURVEY_REMOVE},
     {IDC_SURVEY_PROPERTIES, IDB_SURVEY_PROPERTIES, IDB_SURVEY_PROPERTIES, IDB_SURVEY_PROPERTIES},
-    {IDC_HEADER_WIZARD, IDB_HEADER_WIZARD, IDB_HEADER_WIZARD_HOVER, IDB_HEADER_WIZARD},
-    {IDC_HEADER_LINK_INFO, IDB_HEADER_LINK, IDB_HEADER_LINK_HOVER, IDB_HEADER_LINK},
-    {IDC_HEADER_CONFIG, IDB_HEADER_CONFIG, IDB_HEADER_CONFIG_HOVER, IDB_HEADER_CONFIG},
-    {IDC_HEADER_SECURITY, IDB_HEADER_SECURITY, IDB_HEADER_SECURITY_HOVER, IDB_HEADER_SECURITY},
-    {IDC_HEADER_ABOUT, IDB_HEADER_ABOUT, IDB_HEADER_ABOUT_HOVER, IDB_HEADER_ABOUT},
 };
 
 }  // namespace
@@ -85,10 +80,11 @@ void SiteSurveyPage::createColumns() {
 
 void SiteSurveyPage::loadButtons() {
     if (!hasWindow()) return;
-    for (int i = 0; i < kHoverButtons; ++i) {
+    for (int i = 0; i < kOwnButtons; ++i) {
         const ButtonLook& b = kButtonLooks[i];
         if (window()->attachControl(b.id, buttons_[i])) buttons_[i].LoadBitmaps(b.normal, b.hover, b.pressed);
     }
+    header_.attach(*window(), IDC_HEADER_SITE_SURVEY);
 }
 
 void SiteSurveyPage::OnDestroy() {
@@ -103,6 +99,7 @@ void SiteSurveyPage::OnDestroy() {
 void SiteSurveyPage::OnMouseMove(int, int) {
     for (HoverBitmapButton& b : buttons_)
         if (b.hasWindow()) b.ShowNormal();
+    header_.showNormal();
 }
 
 bool SiteSurveyPage::OnCommand(int id, int code) {

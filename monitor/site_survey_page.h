@@ -10,6 +10,7 @@
 
 #include <cstdint>
 
+#include "controls/header_row.h"
 #include "controls/hover_bitmap_button.h"
 #include "controls/page_base.h"
 #include "platform/controls.h"
@@ -57,6 +58,9 @@ private:
     PageServices& services_;
     ImageListRef images_ = 0;
     // Page buttons, then the header row's five page buttons.
-    static constexpr int kHoverButtons = 10;
-    HoverBitmapButton buttons_[kHoverButtons];
+    // Re-Scan, Connect, Add, Remove and Properties; the header row's five page buttons
+    // are header_'s.
+    static constexpr int kOwnButtons = 5;
+    HoverBitmapButton buttons_[kOwnButtons];
+    HeaderRow header_;
 };
