@@ -263,7 +263,9 @@ TEST_F(SiteSurveyEndToEnd, ConnectToTheOpenNetworkOpensTheEditorAndOkAssociates)
     HWND editor = nullptr;
     ASSERT_TRUE(WaitFor([&] { return (editor = FindProcessWindow(lumora->Id(), "Connect:HomeNet")) != nullptr; }))
         << Titles(lumora->Id());
-    EXPECT_TRUE(IsWindowVisible(editor));
+    // The title is set while the dialog initialises, before it is shown: a click before
+    // then would land on whatever lies under it.
+    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(editor) != FALSE; }));
     char name[64] = {};
     GetDlgItemTextA(editor, 1164, name, sizeof name);
     EXPECT_STREQ(name, "HomeNet");
