@@ -12,7 +12,7 @@ export LUMORA_WINEARCH=$(scripts/wine-arch)
 win="$build/$LUMORA_WINEARCH"
 toolchain=$([ "$LUMORA_WINEARCH" = win64 ] && echo mingw-x86_64 || echo mingw-i686)
 if [ -z "${DISPLAY:-}" ]; then
-  cmake -S . -B "$win" -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$root/cmake/$toolchain.cmake" >/dev/null
+  scripts/configure-windows "$win" "$root/cmake/$toolchain.cmake"
   cmake --build "$win" --target Lumora W32N50 bare_dialog startup_cost -j "$(nproc)" >/dev/null
   scripts/wine-prefix "$win/wineprefix" "$LUMORA_WINEARCH"
   exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
