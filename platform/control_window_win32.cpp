@@ -137,12 +137,16 @@ Size ControlWindowWin32::clientSize() const {
     return {r.right - r.left, r.bottom - r.top};
 }
 
+// A hidden control is not drawn: showing it (or the window it sits in) paints it whole,
+// from its state at that moment. Invalidating it meanwhile would only cost a trip to the
+// window system on every tick of a program that sits in the tray all day.
 void ControlWindowWin32::invalidate() {
-    if (hwnd_ != nullptr) InvalidateRect(hwnd_, nullptr, TRUE);
+    if (hwnd_ != nullptr && IsWindowVisible(hwnd_)) InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 void ControlWindowWin32::redrawNow() {
-    if (hwnd_ != nullptr) RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    if (hwnd_ != nullptr && IsWindowVisible(hwnd_))
+        RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 
 Colour ControlWindowWin32::systemColour(int index) const { return GetSysColor(index); }
