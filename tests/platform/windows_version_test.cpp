@@ -1,7 +1,7 @@
 // The OS version code for every row of the table, and the version-record fallback.
 #include <gtest/gtest.h>
 
-#include "app/windows_version.h"
+#include "platform/windows_version.h"
 #include "support/fake_desktop.h"
 
 namespace {
@@ -48,6 +48,17 @@ TEST(WindowsVersion, FallsBackToThePlainRecordAndGivesZeroWhenBothFail) {
     FakeDesktop first;
     EXPECT_EQ(DetectWindowsVersion(first), 8u);
     EXPECT_EQ(first.versionCalls, 1);   // the extended record worked: no second call
+}
+
+TEST(WindowsVersion, OnlyWindows95And98AndUnknownNonNtSystemsAreThe9xFamily) {
+    const struct { uint32_t platform, major, minor; bool nineX; } rows[] = {
+        {1, 4, 0, true}, {1, 4, 10, true}, {1, 4, 90, false},   // 95, 98, Me
+        {2, 4, 0, false}, {2, 5, 1, false}, {2, 5, 2, false},    // NT 4, XP, Server 2003
+        {2, 6, 0, false}, {2, 10, 0, false},                     // NT 6 and later (Wine's default)
+        {0, 1, 0, true}, {1, 4, 3, true},                        // Win32s, an unknown 9x
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(IsWin9xFamily(codeOf(r.platform, r.major, r.minor)), r.nineX) << r.platform << r.major << r.minor;
 }
 
 TEST(WindowsVersion, OnlyXpAndServer2003CarryTheService) {
