@@ -2,6 +2,7 @@
 // to the main window.
 #include <gtest/gtest.h>
 
+#include "controls/header_row.h"
 #include "controls/page_base.h"
 #include "platform/dialog.h"
 #include "resources/resource_ids.h"
@@ -83,7 +84,7 @@ TEST(PageBaseCommands, HeaderButtonsAndNextGoToTheParentOthersStay) {
     EXPECT_EQ(1, page.applied);
 }
 
-TEST(PageBaseLayout, HeaderRowGoesToItsPixelPlacesBeforeThePageInitialises) {
+TEST(PageBaseLayout, HeaderRowGoesToItsPixelPlacesBeforeThePageInitialisesAndHoldsWhatItHasRoomFor) {
     class Page : public PageBase {
     public:
         Page() : PageBase(103) {}
@@ -105,6 +106,19 @@ TEST(PageBaseLayout, HeaderRowGoesToItsPixelPlacesBeforeThePageInitialises) {
     // Six 106-pixel pictures fit the 662-pixel page.
     EXPECT_LE(window.placedControls[IDC_HEADER_ABOUT].first + 106, 662);
     EXPECT_EQ(std::make_pair(4, 45), window.placedControls[IDC_HEADER_RULE]);
+
+    // The row takes over every page button but the page's own, then the page's own
+    // buttons while it has room, and no more.
+    HeaderRow row;
+    row.attach(window, IDC_HEADER_LINK_INFO);
+    EXPECT_EQ(row.count(), 5u);
+    EXPECT_EQ(row.button(IDC_HEADER_LINK_INFO), nullptr);
+    int id = IDC_APPLY;
+    while (row.add(window, id, IDB_APPLY_BUTTON)) ++id;
+    EXPECT_EQ(row.count(), HeaderRow::kMaxButtons);
+    EXPECT_EQ(id - IDC_APPLY, int(HeaderRow::kMaxButtons) - 5);
+    EXPECT_NE(row.button(id - 1), nullptr);
+    EXPECT_EQ(row.button(id), nullptr);
 }
 
 }  // namespace
