@@ -3,6 +3,7 @@
 
 #include <cstring>
 #include <memory>
+#include <vector>
 
 #include "adapter/ndis.h"
 #include "adapter/q_adapter_info.h"
@@ -45,24 +46,20 @@ TEST(ChannelPlan, EveryChannelMapsToItsCentreFrequencyAndBack) {
         EXPECT_EQ(FrequencyToChannel(kHz), channel) << channel;
         EXPECT_EQ(ChannelOfFrequency(kHz), channel) << channel;
         EXPECT_TRUE(IsTunableChannel(channel)) << channel;
-        // A kHz either side is on no channel.
-        for (uint32_t odd : {kHz - 1, kHz + 1}) {
-            EXPECT_EQ(FrequencyToChannel(odd), kNoChannel) << odd;
-            EXPECT_EQ(ChannelOfFrequency(odd), kNoChannel) << odd;
-        }
     }
-    for (int channel : {-1, 0, 15}) {
-        EXPECT_EQ(ChannelToFrequency(channel), 0u) << channel;
-        EXPECT_FALSE(IsTunableChannel(channel)) << channel;
-    }
+    for (int channel : {-1, 0, 15}) EXPECT_TRUE(ChannelToFrequency(channel) == 0 && !IsTunableChannel(channel)) << channel;
+}
 
-    // Frequencies off the 2.4 GHz plan: the table's own entry 0, and what a scan may report.
-    const struct { uint32_t kHz; int inTable, ofScan; } odd[] = {
-        {0, 0, 0}, {2477000, kNoChannel, kNoChannel}, {5000000, kNoChannel, kNoChannel},
-        {5000001, kNoChannel, 0}, {5180000, kNoChannel, 36}, {5825000, kNoChannel, 165},
-        {4294967295u, kNoChannel, 857993},
-    };
-    for (const auto& o : odd) {
+// The table's own entry 0, a kHz beside each channel, and what a scan may report.
+TEST(ChannelPlan, FrequenciesOffThePlan) {
+    struct Odd { uint32_t kHz; int inTable, ofScan; };
+    std::vector<Odd> odd = {{0, 0, 0},           {2477000, kNoChannel, kNoChannel}, {5000000, kNoChannel, kNoChannel},
+                            {5000001, kNoChannel, 0}, {5180000, kNoChannel, 36},    {5825000, kNoChannel, 165},
+                            {4294967295u, kNoChannel, 857993}};
+    for (int channel = 1; channel <= 14; ++channel)
+        for (uint32_t kHz : {ChannelToFrequency(channel) - 1, ChannelToFrequency(channel) + 1})
+            odd.push_back({kHz, kNoChannel, kNoChannel});
+    for (const Odd& o : odd) {
         EXPECT_EQ(FrequencyToChannel(o.kHz), o.inTable) << o.kHz;
         EXPECT_EQ(ChannelOfFrequency(o.kHz), o.ofScan) << o.kHz;
     }
@@ -70,22 +67,15 @@ TEST(ChannelPlan, EveryChannelMapsToItsCentreFrequencyAndBack) {
 
 TEST(Regions, TextAndChannelsByRegionCode) {
     const struct { uint32_t region; const char* text; int first, last; } rows[] = {
-        {0x00, "TEST", 1, 14},
-        {0x10, "FCC(USA) Channel 1-11", 1, 11},
-        {0x20, "IC(Candada) Channel 1-11", 1, 11},
-        {0x30, "ETSI(Europe) Channel 1-13", 1, 13},
-        {0x31, "SPAIN Channel 10-11", 10, 11},
-        {0x32, "France Channel 10-13", 10, 13},
-        {0x40, "Japan Channel 1-14", 1, 14},
-        {0x41, nullptr, 1, 11},
-        {0xFFFFFFFF, nullptr, 1, 11},
+        {0x00, "TEST", 1, 14}, {0x10, "FCC(USA) Channel 1-11", 1, 11}, {0x20, "IC(Candada) Channel 1-11", 1, 11},
+        {0x30, "ETSI(Europe) Channel 1-13", 1, 13}, {0x31, "SPAIN Channel 10-11", 10, 11},
+        {0x32, "France Channel 10-13", 10, 13}, {0x40, "Japan Channel 1-14", 1, 14},
+        {0x41, nullptr, 1, 11}, {0xFFFFFFFF, nullptr, 1, 11},
     };
     for (const auto& r : rows) {
-        const char* text = RegionText(r.region);
-        EXPECT_EQ(text ? std::string(text) : "(none)", r.text ? std::string(r.text) : "(none)") << r.region;
-        const ChannelRange range = RegionChannels(r.region);
-        EXPECT_EQ(range.first, r.first) << r.region;
-        EXPECT_EQ(range.last, r.last) << r.region;
+        EXPECT_STREQ(RegionText(r.region), r.text) << r.region;
+        EXPECT_EQ(RegionChannels(r.region).first, r.first) << r.region;
+        EXPECT_EQ(RegionChannels(r.region).last, r.last) << r.region;
     }
 }
 

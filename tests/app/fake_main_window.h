@@ -116,7 +116,7 @@ public:
 
 // A page that only notes whether the main window wants its timers running.
 struct TimedPage : PageBase {
-    explicit TimedPage(int templateId) : PageBase(templateId) {}
+    using PageBase::PageBase;
     bool timersRunning = false;
     void StartTimers() override { timersRunning = true; }
     void StopTimers() override { timersRunning = false; }

@@ -137,6 +137,16 @@ protected:
         intptr_t result = 0;
         page.OnNotify(id, int(code), 0, result);
     }
+    // The driver lists exactly these bytes, to a buffer big enough for them.
+    void DriverLists(std::vector<uint8_t> bytes) {
+        library.answer = [bytes](NdisRequest& r, uint32_t& status) {
+            if (r.oid != OID_802_11_BSSID_LIST) return false;
+            r.bytesNeeded = uint32_t(bytes.size());
+            status = r.bufferLength < bytes.size() ? NDIS_STATUS_BUFFER_TOO_SHORT : 0;
+            if (status == 0) std::memcpy(r.buffer, bytes.data(), r.bytesWritten = r.bytesNeeded);
+            return true;
+        };
+    }
 };
 
 TEST_F(SiteSurveyPageTest, InitialisationBuildsBothListsWithOneSharedImageList) {
@@ -323,12 +333,7 @@ TEST_F(SiteSurveyPageTest, ProfileListShowsTheChainReversedWithRangeAndForceImag
     page.refreshProfileList();
     EXPECT_EQ(Images(kProfiles)[1], NETIMG_ADHOC);
 
-    library.answer = [](NdisRequest& r, uint32_t& status) {   // nothing heard: nothing in range
-        if (r.oid != OID_802_11_BSSID_LIST) return false;
-        std::memset(r.buffer, 0, r.bytesWritten = 4);
-        status = 0;
-        return true;
-    };
+    DriverLists(std::vector<uint8_t>(4, 0));   // nothing heard: nothing in range
     SetCurrentAdapter(adapter);
     page.refreshNetworkList();
     page.refreshProfileList();
@@ -426,14 +431,7 @@ TEST_F(SiteSurveyPageTest, ConnectOpensTheEditorFilledFromTheSelectedNetwork) {
     bssid_fixture::Network strange = bssid_fixture::Net("Strange", 9);
     strange.mode = 7;
     strange.dsConfig = 0;
-    const std::vector<uint8_t> bytes = bssid_fixture::List({strange});
-    library.answer = [&](NdisRequest& r, uint32_t& status) {
-        if (r.oid != OID_802_11_BSSID_LIST) return false;
-        r.bytesNeeded = uint32_t(bytes.size());
-        status = r.bufferLength < bytes.size() ? NDIS_STATUS_BUFFER_TOO_SHORT : 0;
-        if (status == 0) std::memcpy(r.buffer, bytes.data(), r.bytesWritten = r.bytesNeeded);
-        return true;
-    };
+    DriverLists(bssid_fixture::List({strange}));
     page.refreshNetworkList();
     EXPECT_EQ(Column(kNetworks, kColumnAp), std::vector<std::string>{""});
     EXPECT_EQ(Column(kNetworks, kColumnChannel), std::vector<std::string>{"0"});

@@ -107,18 +107,13 @@ TEST(PageBaseLayout, HeaderRowGoesToItsPixelPlacesBeforeThePageInitialisesAndHol
     EXPECT_LE(window.placedControls[IDC_HEADER_ABOUT].first + 106, 662);
     EXPECT_EQ(std::make_pair(4, 45), window.placedControls[IDC_HEADER_RULE]);
 
-    // The row takes over every page button but the page's own, then the page's own
-    // buttons while it has room, and no more.
-    HeaderRow row;
+    HeaderRow row;   // every page button but the page's own, then the page's own while there is room
     row.attach(window, IDC_HEADER_LINK_INFO);
-    EXPECT_EQ(row.count(), 5u);
-    EXPECT_EQ(row.button(IDC_HEADER_LINK_INFO), nullptr);
+    EXPECT_TRUE(row.count() == 5 && row.button(IDC_HEADER_LINK_INFO) == nullptr);
     int id = IDC_APPLY;
     while (row.add(window, id, IDB_APPLY_BUTTON)) ++id;
-    EXPECT_EQ(row.count(), HeaderRow::kMaxButtons);
     EXPECT_EQ(id - IDC_APPLY, int(HeaderRow::kMaxButtons) - 5);
-    EXPECT_NE(row.button(id - 1), nullptr);
-    EXPECT_EQ(row.button(id), nullptr);
+    EXPECT_TRUE(row.count() == HeaderRow::kMaxButtons && row.button(id - 1) && !row.button(id));
 }
 
 }  // namespace
