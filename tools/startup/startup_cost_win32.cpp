@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "resources/resource_ids.h"
+
 namespace {
 
 constexpr DWORD kTimeoutMs = 30000;
@@ -27,7 +29,7 @@ BOOL CALLBACK closeWindows(HWND w, LPARAM pid) {
     DWORD owner = 0;
     GetWindowThreadProcessId(w, &owner);
     if (owner == DWORD(pid)) {
-        PostMessageA(w, WM_COMMAND, 32773, 0);   // Lumora's Exit
+        PostMessageA(w, WM_COMMAND, ID_TRAY_EXIT, 0);
         PostMessageA(w, WM_COMMAND, IDCANCEL, 0);
     }
     return TRUE;
