@@ -34,6 +34,3 @@ private:
     PrivateChannel privateChannel_;
     int win9xFamily_ = -1;  // -1 not asked yet, else 0 / 1
 };
-
-// The rule itself, for a version the caller already has.
-bool IsWin9xVersion(const OsVersionInfo& version);

@@ -6,6 +6,7 @@
 
 #include "adapter/ndis.h"
 #include "adapter/ndis_request_record.h"
+#include "platform/win32_numbers.h"
 
 namespace {
 // The library's exports, all stdcall with 32-bit arguments.
@@ -44,14 +45,14 @@ AdapterLibraryWin32::AdapterLibraryWin32(const std::string& dllName) {
     closeAdapter_ = Export(module, "W32N_CloseAdapter");
     makeRequest_ = Export(module, "W32N_MakeNdisRequest");
     registryPath_ = Export(module, "W32N_GetNetCardRegistryPath");
-    open9x_ = Ordinal(module, 49);
-    openNt_ = Ordinal(module, 50);
-    closeEnum_ = Ordinal(module, 51);
-    first_ = Ordinal(module, 52);
-    next_ = Ordinal(module, 53);
-    release_ = Ordinal(module, 54);
-    description_ = Ordinal(module, 55);
-    deviceName_ = Ordinal(module, 57);
+    open9x_ = Ordinal(module, kOrdinalOpenEnumeration9x);
+    openNt_ = Ordinal(module, kOrdinalOpenEnumerationNt);
+    closeEnum_ = Ordinal(module, kOrdinalCloseEnumeration);
+    first_ = Ordinal(module, kOrdinalFirstEntry);
+    next_ = Ordinal(module, kOrdinalNextEntry);
+    release_ = Ordinal(module, kOrdinalReleaseEntry);
+    description_ = Ordinal(module, kOrdinalEntryDescription);
+    deviceName_ = Ordinal(module, kOrdinalEntryDeviceName);
 }
 
 AdapterLibraryWin32::~AdapterLibraryWin32() {

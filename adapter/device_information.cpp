@@ -63,19 +63,6 @@ DriverKeyInformation ReadDriverKey(MachineRegistry& registry, const std::string&
     return info;
 }
 
-const char* RegionText(uint32_t regionCode) {
-    switch (regionCode) {
-    case 0x00: return "TEST";
-    case 0x10: return "FCC(USA) Channel 1-11";
-    case 0x20: return "IC(Candada) Channel 1-11";
-    case 0x30: return "ETSI(Europe) Channel 1-13";
-    case 0x31: return "SPAIN Channel 10-11";
-    case 0x32: return "France Channel 10-13";
-    case 0x40: return "Japan Channel 1-14";
-    default: return nullptr;
-    }
-}
-
 std::string MacTextWithColons(const std::string& macText) {
     std::string text = macText;
     for (char& c : text)

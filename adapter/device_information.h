@@ -37,8 +37,5 @@ DriverKeyInformation ReadDriverKey(MachineRegistry& registry, const std::string&
 // no terminating zero within its bytes.
 std::string ReadDriverValue(MachineRegistry& registry, MachineRegistry::Key key, const std::string& name);
 
-// The region text for a regulatory region code; null for a code not in the table.
-const char* RegionText(uint32_t regionCode);
-
 // A MAC text as the adapter record keeps it ("00.A0.C5.12.34.56") with colons.
 std::string MacTextWithColons(const std::string& macText);

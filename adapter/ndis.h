@@ -132,19 +132,37 @@ constexpr uint32_t Ndis802_11OFDM24 = 3;
 // ---- Channel plan ------------------------------------------------------------------------
 // 2.4 GHz channel plan: index = channel number, value = centre frequency in kHz;
 // index 0 holds 0 so that a lookup of an unknown frequency can land there.
-constexpr uint32_t ChannelFrequencyTable[15] = {
+constexpr int kChannelTableSize = 15;
+constexpr uint32_t ChannelFrequencyTable[kChannelTableSize] = {
     0,       2412000, 2417000, 2422000, 2427000, 2432000, 2437000, 2442000,
     2447000, 2452000, 2457000, 2462000, 2467000, 2472000, 2484000,
 };
+// 5 GHz channels are numbered in 5 MHz steps from 5000 MHz.
+constexpr uint32_t k5GHzBaseKHz = 5000000;
+constexpr uint32_t k5GHzBaseMHz = 5000;
+constexpr uint32_t k5GHzStepMHz = 5;
+constexpr uint32_t kKHzPerMHz = 1000;
+// A frequency that names no channel.
+constexpr int kNoChannel = -1;
+
+constexpr bool IsTunableChannel(int channel) { return channel >= 1 && channel < kChannelTableSize; }
 
 // Frequency of channel 1-14 in kHz; 0 for any other number.
 constexpr uint32_t ChannelToFrequency(int channel) {
-    return (channel >= 1 && channel <= 14) ? ChannelFrequencyTable[channel] : 0;
+    return IsTunableChannel(channel) ? ChannelFrequencyTable[channel] : 0;
 }
 
-// Channel number 1-14 for a table frequency; 0 when the frequency is not in the table.
+// The reverse: a frequency's index in the table (so 0 kHz is channel 0), kNoChannel when
+// it is not there. Only 1-14 are channels the radio can tune to.
 constexpr int FrequencyToChannel(uint32_t kHz) {
-    for (int i = 1; i <= 14; ++i)
+    for (int i = 0; i < kChannelTableSize; ++i)
         if (ChannelFrequencyTable[i] == kHz) return i;
-    return 0;
+    return kNoChannel;
+}
+
+// A channel number for any frequency a scan may report: above 5000000 kHz the 5 GHz
+// numbering, below it the table.
+constexpr int ChannelOfFrequency(uint32_t kHz) {
+    if (kHz > k5GHzBaseKHz) return int((kHz / kKHzPerMHz - k5GHzBaseMHz) / k5GHzStepMHz);
+    return FrequencyToChannel(kHz);
 }

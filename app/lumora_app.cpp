@@ -2,7 +2,7 @@
 
 #include "app/language_texts.h"
 #include "app/startup_platform.h"
-#include "app/windows_version.h"
+#include "platform/windows_version.h"
 #include "app/zero_config.h"
 #include "platform/desktop.h"
 #include "profiles/profile_names.h"

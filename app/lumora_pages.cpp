@@ -29,13 +29,13 @@ LumoraPages::LumoraPages(PageServices& services) : services_(services) {
     siteSurvey_ = siteSurvey.get();
     setPage(kSiteSurvey, std::move(siteSurvey));
     // The wizard's three steps.
-    setPage(kWizardSetup, std::make_unique<WizardWelcomePage>());
+    setPage(kWizardWelcome, std::make_unique<WizardWelcomePage>());
     auto setup = std::make_unique<WizardSetupPage>(services_);
     wizardSetup_ = setup.get();
-    setPage(kWizardTest, std::move(setup));
+    setPage(kWizardSetup, std::move(setup));
     auto test = std::make_unique<WizardTestPage>(services_);
     wizardTest_ = test.get();
-    setPage(kWizardResult, std::move(test));
+    setPage(kWizardTest, std::move(test));
 }
 
 LumoraPages::~LumoraPages() = default;

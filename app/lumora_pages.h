@@ -1,6 +1,6 @@
 #pragma once
-// The program's eight pages: each page's own class in place of its blank stand-in, and
-// the preparations the main window runs before it brings a page forward.
+// The program's eight pages, each of its own class, and the preparations the main window
+// runs before it brings a page forward.
 
 #include "app/main_pages.h"
 

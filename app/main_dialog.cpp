@@ -1,12 +1,13 @@
 #include "app/main_dialog.h"
 
 #include "adapter/current_adapter.h"
+#include "adapter/ndis.h"
 #include "adapter/q_adapter_info.h"
 #include "app/language_texts.h"
 #include "app/main_page_host.h"
 #include "app/main_pages.h"
 #include "app/main_window_shell.h"
-#include "app/windows_version.h"
+#include "platform/windows_version.h"
 #include "app/zero_config.h"
 #include "controls/page_base.h"
 #include "controls/system_tray.h"
@@ -23,7 +24,6 @@ const Rect kPageHostPlace = Rect::fromSize(-4, 75, 670, 600);
 // The banner and the pages are drawn in pixels; the template's dialog units come out at
 // this size only with the dialog font the template was made for.
 constexpr int kClientWidth = 662, kClientHeight = 651;
-constexpr unsigned kWizardTimers[] = {2, 3, 4};
 
 }  // namespace
 
@@ -64,15 +64,11 @@ bool MainDialog::OnInitDialog() {
 }
 
 bool MainDialog::OnCommand(int id, int /*code*/) {
-    switch (id) {
-    case kWizardButton:
-    case kLinkInfoButton:
-    case kConfigurationButton:
-    case kSecurityButton:
-    case kSiteSurveyButton:
-    case kAboutButton:
+    if (HeaderRow::isPageButton(id)) {
         switchPage(id);
         return true;
+    }
+    switch (id) {
     case kNext:
         next();
         return true;
@@ -118,7 +114,7 @@ bool MainDialog::OnWindowMessage(unsigned message, uintptr_t, intptr_t, intptr_t
 }
 
 void MainDialog::dropCurrentAdapter() {
-    if (parts_.pages.linkInfo().window()) parts_.pages.linkInfo().window()->killTimer(kLinkTimer);
+    parts_.pages.linkInfo().StopTimers();
     SetCurrentAdapter(nullptr);
 }
 
@@ -136,8 +132,7 @@ void MainDialog::PollAdapter() {
         if (candidate->IsUsable()) {
             parts_.tray.ShowIcon();
             SetCurrentAdapter(candidate);
-            if (parts_.pages.linkInfo().window())
-                parts_.pages.linkInfo().window()->setTimer(kLinkTimer, kLinkPeriodMs);
+            parts_.pages.linkInfo().StartTimers();
         }
         return;
     }
@@ -152,7 +147,7 @@ void MainDialog::showFromTray() {
     parts_.tray.SetMenuDefaultItem(kTrayHide, false);
     QAdapterInfo* current = GetCurrentAdapter();
     if (!current) return;
-    switchPage(current->mediaState == 0 ? kLinkInfoButton : kWizardButton);
+    switchPage(current->mediaState == NdisMediaStateConnected ? IDC_HEADER_LINK_INFO : IDC_HEADER_WIZARD);
 }
 
 void MainDialog::hideToTray() {
@@ -169,48 +164,47 @@ void MainDialog::exitProgram() {
 
 void MainDialog::next() {
     int c = parts_.pageHost.CurrentPosition();
-    if (c > MainPages::kWizardResult) return;
-    if (c == MainPages::kWizardSetup) {
+    if (c > MainPages::kWizardTest) return;
+    if (c == MainPages::kWizardWelcome) {
         parts_.pages.PrepareSetup();
-        parts_.pageHost.SelectPage(MainPages::kWizardTest);
-    } else if (c == MainPages::kWizardTest) {
+        parts_.pageHost.SelectPage(MainPages::kWizardSetup);
+    } else if (c == MainPages::kWizardSetup) {
         parts_.pages.StartTest();
-        parts_.pageHost.SelectPage(MainPages::kWizardResult);
+        parts_.pageHost.SelectPage(MainPages::kWizardTest);
     } else {
         parts_.pageHost.SelectPage(c + 1);   // the host refuses a position past the last
     }
 }
 
-void MainDialog::switchPage(int command) {
+void MainDialog::switchPage(int headerButton) {
     // Leaving the wizard's test page (or not even being on it): its timers stop.
-    if (DialogWindow* w = parts_.pages.wizardTimers().window())
-        for (unsigned t : kWizardTimers) w->killTimer(t);
+    parts_.pages.wizardTest().StopTimers();
 
     MainPages& pages = parts_.pages;
     int index = MainPages::kLinkInfo;
-    switch (command) {
-    case kWizardButton:
-        index = MainPages::kWizardSetup;
+    switch (headerButton) {
+    case IDC_HEADER_WIZARD:
+        index = MainPages::kWizardWelcome;
         break;
-    case kLinkInfoButton:
+    case IDC_HEADER_LINK_INFO:
         index = MainPages::kLinkInfo;
         break;
-    case kConfigurationButton:
+    case IDC_HEADER_CONFIG:
         pages.reloadConfiguration();
         index = MainPages::kConfiguration;
         break;
-    case kSecurityButton:
+    case IDC_HEADER_SECURITY:
         pages.reloadSecurityPage();
         index = MainPages::kSecurity;
         break;
-    case kSiteSurveyButton:
+    case IDC_HEADER_SITE_SURVEY:
         if (GetCurrentAdapter()) {
             pages.refreshNetworkList();
             pages.refreshProfileList();
         }
         index = MainPages::kSiteSurvey;
         break;
-    case kAboutButton:
+    case IDC_HEADER_ABOUT:
         pages.fillAbout();
         index = MainPages::kAbout;
         break;

@@ -25,18 +25,11 @@ public:
     static constexpr int kTemplateId = IDD_MAIN_WINDOW;
     static constexpr unsigned kPollTimer = 102;
     static constexpr unsigned kPollPeriodMs = 2500;
-    static constexpr unsigned kLinkTimer = 1;
-    static constexpr unsigned kLinkPeriodMs = 1000;
     static constexpr uint32_t kTrayCallback = kWmApp + 10;
     static constexpr uint32_t kTrayIconId = IDR_TRAY_MENU;   // the icon id names its menu
 
+    // Besides these, the header row's page buttons (HeaderRow::kPageButtonLooks).
     enum Command {
-        kWizardButton = IDC_HEADER_WIZARD,
-        kLinkInfoButton = IDC_HEADER_LINK_INFO,
-        kConfigurationButton = IDC_HEADER_CONFIG,
-        kSecurityButton = IDC_HEADER_SECURITY,
-        kSiteSurveyButton = IDC_HEADER_SITE_SURVEY,
-        kAboutButton = IDC_HEADER_ABOUT,
         kNext = IDC_WIZARD_NEXT,
         kHideButton = IDC_HIDE_BUTTON,
         kTrayShow = ID_TRAY_SHOW,
@@ -81,7 +74,7 @@ private:
     void hideToTray();
     void exitProgram();
     void next();
-    void switchPage(int command);
+    void switchPage(int headerButton);
     void dropCurrentAdapter();
     void loadHeaderRow();
 

@@ -14,7 +14,6 @@ const MainPages::Entry MainPages::kEntries[kCount] = {
 };
 
 MainPages::MainPages() {
-    // Until a page's own class exists, the page is its template on a PageBase.
     for (int i = 0; i < kCount; ++i)
         pages_[size_t(i)] = std::make_unique<PageBase>(kEntries[i].templateId);
 }

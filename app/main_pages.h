@@ -1,7 +1,7 @@
 #pragma once
 // The eight pages of the main window, by page index, and the preparation each one runs
-// before the main window brings it forward. Pages fill in their own preparations as
-// they are built; until then a page is its template and nothing more.
+// before the main window brings it forward. Here each page is its template and nothing
+// more; the program's own pages and preparations come from a subclass (LumoraPages).
 
 #include <array>
 #include <memory>
@@ -17,9 +17,9 @@ public:
         kSecurity = 2,
         kSiteSurvey = 3,
         kAbout = 4,
-        kWizardSetup = 5,
-        kWizardTest = 6,
-        kWizardResult = 7,
+        kWizardWelcome = 5,
+        kWizardSetup = 6,
+        kWizardTest = 7,
     };
 
     struct Entry {
@@ -33,8 +33,7 @@ public:
 
     PageBase& page(int index) { return *pages_[size_t(index)]; }
     PageBase& linkInfo() { return page(kLinkInfo); }
-    // The wizard page whose link display and checks run on timers 2 to 4.
-    PageBase& wizardTimers() { return page(kWizardResult); }
+    PageBase& wizardTest() { return page(kWizardTest); }
 
     // Preparations, run by the main window before it shows a page.
     virtual void reloadConfiguration() {}
@@ -46,7 +45,6 @@ public:
     virtual void StartTest() {}
 
 protected:
-    // Later pages replace their blank stand-in here.
     void setPage(int index, std::unique_ptr<PageBase> page) { pages_[size_t(index)] = std::move(page); }
 
 private:

@@ -1,32 +1,15 @@
 #include "controls/page_base.h"
 
-const PageBase::HeaderBitmaps PageBase::kHeaderBitmaps[6] = {
-    {IDC_HEADER_WIZARD, IDB_HEADER_WIZARD, IDB_HEADER_WIZARD_HOVER, IDB_HEADER_WIZARD},
-    {IDC_HEADER_LINK_INFO, IDB_HEADER_LINK, IDB_HEADER_LINK_HOVER, IDB_HEADER_LINK},
-    {IDC_HEADER_CONFIG, IDB_HEADER_CONFIG, IDB_HEADER_CONFIG_HOVER, IDB_HEADER_CONFIG},
-    {IDC_HEADER_SECURITY, IDB_HEADER_SECURITY, IDB_HEADER_SECURITY_HOVER, IDB_HEADER_SECURITY},
-    {IDC_HEADER_SITE_SURVEY, IDB_HEADER_SURVEY, IDB_HEADER_SURVEY_HOVER, IDB_HEADER_SURVEY},
-    {IDC_HEADER_ABOUT, IDB_HEADER_ABOUT, IDB_HEADER_ABOUT_HOVER, IDB_HEADER_ABOUT},
-};
+#include "controls/header_row.h"
 
 bool PageBase::isMainWindowCommand(int id) {
-    switch (id) {
-    case IDC_HEADER_WIZARD:
-    case IDC_HEADER_LINK_INFO:
-    case IDC_HEADER_CONFIG:
-    case IDC_HEADER_SECURITY:
-    case IDC_HEADER_SITE_SURVEY:
-    case IDC_HEADER_ABOUT:
-    case IDC_WIZARD_NEXT:
-        return true;
-    default:
-        return false;
-    }
+    return HeaderRow::isPageButton(id) || id == IDC_WIZARD_NEXT;
 }
 
 void PageBase::OnPrepareWindow() {
     if (!hasWindow()) return;
-    for (int i = 0; i < 6; ++i) window()->placeControl(kHeaderIds[i], kHeaderLeft + i * kHeaderStep, kHeaderTop);
+    for (int i = 0; i < HeaderRow::kPageButtons; ++i)
+        window()->placeControl(HeaderRow::kPageButtonLooks[i].id, kHeaderLeft + i * kHeaderStep, kHeaderTop);
     window()->placeControl(IDC_HEADER_RULE, kHeaderLeft, kHeaderRuleTop);
 }
 

@@ -14,26 +14,21 @@ public:
     void OnOK() override {}
     void OnCancel() override {}
 
+    // The timers the page keeps for its own work, started and stopped when the main window
+    // says so: Link Info's monitor runs while the adapter is present, the wizard's test
+    // stops whenever another page is chosen. Each page knows its own ids and periods.
+    virtual void StartTimers() {}
+    virtual void StopTimers() {}
+
     // True for the command ids that belong to the main window rather than the page.
     static bool isMainWindowCommand(int id);
 
-    // The header row's pictures, left to right, and where they sit on every page, in
-    // pixels: they are bitmaps of a fixed size, so their places must not follow the
-    // dialog font's units.
-    static constexpr int kHeaderIds[6] = {IDC_HEADER_WIZARD,   IDC_HEADER_LINK_INFO,   IDC_HEADER_CONFIG,
-                                          IDC_HEADER_SECURITY, IDC_HEADER_SITE_SURVEY, IDC_HEADER_ABOUT};
+    // Where the header row's pictures sit on every page, in pixels: they are bitmaps of a
+    // fixed size, so their places must not follow the dialog font's units.
     static constexpr int kHeaderLeft = 4;
     static constexpr int kHeaderTop = 6;
     static constexpr int kHeaderStep = 110;
     static constexpr int kHeaderRuleTop = 45;  // the line under the row
-
-    // Each page button's bitmaps, left to right: the same on every page and on the main
-    // window's hidden row. The pressed look is the normal one.
-    struct HeaderBitmaps {
-        int id;
-        int normal, hover, pressed;
-    };
-    static const HeaderBitmaps kHeaderBitmaps[6];
 
 protected:
     void OnPrepareWindow() override;

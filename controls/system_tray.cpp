@@ -3,6 +3,8 @@
 #include <cstring>
 #include <utility>
 
+#include "platform/win32_numbers.h"
+
 namespace {
 
 // Copies at most size - 1 bytes and always terminates: the shell reads these buffers
@@ -268,7 +270,7 @@ TrayRect CSystemTray::FindTrayArea() {
             if (child.className == "TrayNotifyWnd") {
                 rect = child.rect;
             } else if (child.className == "TrayClockWClass") {
-                if (child.rect.bottom >= rect.bottom - 5)
+                if (child.rect.bottom >= rect.bottom - kTrayClockSlack)
                     rect.right = child.rect.left;   // horizontal taskbar
                 else
                     rect.top = child.rect.bottom;   // vertical taskbar
@@ -282,13 +284,13 @@ TrayRect CSystemTray::FindTrayArea() {
     TrayRect bar;
     if (shell_.taskbarPosition(edge, bar)) {
         if (edge == TrayShell::Edge::Left || edge == TrayShell::Edge::Right)
-            return {bar.left, bar.bottom - 100, bar.right, bar.bottom - 16};
-        return {bar.right - 100, bar.top, bar.right - 16, bar.bottom};
+            return {bar.left, bar.bottom - kTrayAreaLength, bar.right, bar.bottom - kTrayAreaEndGap};
+        return {bar.right - kTrayAreaLength, bar.top, bar.right - kTrayAreaEndGap, bar.bottom};
     }
 
     TrayRect area = shell_.workArea();
-    area.left = area.right - 150;
-    area.top = area.bottom - 30;
+    area.left = area.right - kTrayCornerWidth;
+    area.top = area.bottom - kTrayCornerHeight;
     return area;
 }
 

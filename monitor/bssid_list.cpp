@@ -76,13 +76,9 @@ std::vector<BssidEntry> WalkBssidList(const uint8_t* bytes, size_t size) {
     return entries;
 }
 
-uint32_t ChannelOfFrequency(uint32_t kHz) {
-    if (kHz > 5000000) return (kHz / 1000 - 5000) / 5;
-    return uint32_t(FrequencyToChannel(kHz));
-}
-
 NetworkRow MakeNetworkRow(const BssidEntry& e, const std::string& associatedBssid) {
     NetworkRow row;
+    row.network = e;
     const std::string mac = FormatMacBytes(e.mac, '-');
     row.image = NetworkImage(e, mac, associatedBssid);
     row.cells.resize(kNetworkColumnCount);
@@ -90,9 +86,8 @@ NetworkRow MakeNetworkRow(const BssidEntry& e, const std::string& associatedBssi
     row.cells[kColumnSsid] = e.ssid;
     row.cells[kColumnWep] = e.privacy != 0 ? "Yes" : "No";
     row.cells[kColumnAp] = ApText(e.infrastructureMode);
-    // A 2.4 GHz frequency off the channel plan has no channel to show.
-    const uint32_t channel = ChannelOfFrequency(e.dsConfig);
-    row.cells[kColumnChannel] = channel != 0 ? Decimal(channel) : "";
+    const int channel = ChannelOfFrequency(e.dsConfig);
+    row.cells[kColumnChannel] = channel != kNoChannel ? Decimal(channel) : "";
     row.cells[kColumnStrength] = Decimal(LinkDisplay::signalStrength(e.rssi));
     return row;
 }

@@ -34,6 +34,7 @@ enum NetworkColumn { kColumnBssid, kColumnSsid, kColumnWep, kColumnAp, kColumnCh
                      kNetworkColumnCount };
 
 struct NetworkRow {
+    BssidEntry network;               // what the row was made from
     int image = 0;
     std::vector<std::string> cells;   // kNetworkColumnCount texts
 };
@@ -47,7 +48,3 @@ std::vector<NetworkRow> NetworkRowsFromList(const uint8_t* bytes, size_t size, c
 
 // The adapter's list itself is read by QueryBssidList (adapter/ndis_queries.h): exactly
 // the bytes the driver wrote, or a failed query.
-
-// The channel number of a centre frequency: 5 GHz channels by the 5000 MHz + 5 MHz
-// rule, 2.4 GHz ones from the channel table; 0 for a frequency the table lacks.
-uint32_t ChannelOfFrequency(uint32_t kHz);

@@ -55,12 +55,6 @@ const char* LinkInfoPage::modeLabel(uint32_t mode) {
     }
 }
 
-int LinkInfoPage::channelOfFrequency(uint32_t kHz) {
-    for (int i = 0; i < 15; ++i)
-        if (ChannelFrequencyTable[i] == kHz) return i;
-    return -1;
-}
-
 std::string LinkInfoPage::rateText(uint32_t speed) {
     const std::string mbps = std::to_string(speed / 10000u);
     return mbps == "5" ? "5.5" : mbps;
@@ -71,13 +65,12 @@ bool LinkInfoPage::OnInitDialog() {
     searchProfile_ = nextProfileOf(ProfileName::FactoryDefault);
     if (hasWindow()) display_.attach(*window());
     display_.initBars();
-    if (hasWindow()) window()->setTimer(kTimer, kPeriodMs);
+    StartTimers();
     display_.resetHistory();
     display_.initGraphs();
     if (hasWindow()) {
-        if (window()->attachControl(IDC_LINK_SEARCH, search_))
-            search_.LoadBitmaps(IDB_SEARCH_BUTTON, IDB_SEARCH_BUTTON, IDB_SEARCH_BUTTON);
         header_.attach(*window(), IDC_HEADER_LINK_INFO);
+        header_.add(*window(), IDC_LINK_SEARCH, IDB_SEARCH_BUTTON);
     }
     return true;
 }
@@ -92,8 +85,15 @@ bool LinkInfoPage::OnCommand(int id, int code) {
     return false;
 }
 
+void LinkInfoPage::StartTimers() {
+    if (hasWindow()) window()->setTimer(kTimer, kPeriodMs);
+}
+
+void LinkInfoPage::StopTimers() {
+    if (hasWindow()) window()->killTimer(kTimer);
+}
+
 void LinkInfoPage::OnMouseMove(int, int) {
-    if (search_.hasWindow()) search_.ShowNormal();
     header_.showNormal();
 }
 
@@ -153,8 +153,8 @@ void LinkInfoPage::showChannelAndRate(QAdapterInfo& adapter) {
     NDIS_802_11_CONFIGURATION config{};
     if (adapter.QueryInformation(OID_802_11_CONFIGURATION, &config, sizeof config, &needed)) {
         // A frequency outside the plan says nothing about the channel: keep what is shown.
-        const int channel = channelOfFrequency(config.DSConfig);
-        if (channel >= 0) controls().setText(IDC_LINK_CHANNEL, decimal(channel));
+        const int channel = FrequencyToChannel(config.DSConfig);
+        if (channel != kNoChannel) controls().setText(IDC_LINK_CHANNEL, decimal(channel));
     }
     uint32_t speed = 0;
     if (adapter.QueryInformation(OID_GEN_LINK_SPEED, &speed, sizeof speed, &needed))

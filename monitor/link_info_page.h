@@ -14,7 +14,6 @@
 #include <string>
 
 #include "controls/header_row.h"
-#include "controls/hover_bitmap_button.h"
 #include "controls/page_base.h"
 #include "pages/link_display.h"
 #include "pages/profile_editor_dialog.h"
@@ -41,6 +40,8 @@ public:
 
     bool OnInitDialog() override;
     void OnTimer(unsigned timerId) override;
+    void StartTimers() override;
+    void StopTimers() override;
     bool OnCommand(int id, int code) override;
     void OnMouseMove(int x, int y) override;
 
@@ -64,9 +65,6 @@ public:
     static int trayIconFor(int strength);
     // "Joined IBSSID=", "Associated BSSID=" or "" for an infrastructure-mode answer.
     static const char* modeLabel(uint32_t mode);
-    // Channel 0..14 of a DSConfig frequency in kHz (0 kHz is channel 0), or -1 when the
-    // frequency is not in the channel plan.
-    static int channelOfFrequency(uint32_t kHz);
     // Whole Mbps of a link speed in units of 100 bit/s, "5" written as "5.5".
     static std::string rateText(uint32_t speed);
 
@@ -94,6 +92,5 @@ private:
     LinkDisplay display_;
     // Never shown: the carrier through which the search applies profiles.
     ProfileEditorDialog editor_;
-    HoverBitmapButton search_;
     HeaderRow header_;
 };

@@ -23,6 +23,10 @@ namespace {
 constexpr int kNetworks = IDC_SURVEY_NETWORK_LIST;
 constexpr int kProfiles = IDC_SURVEY_PROFILE_LIST;
 
+// The editor's network types, by list position.
+constexpr int kInfrastructureIndex = 0;
+constexpr int kAdHocIndex = 1;
+
 constexpr int kImageSize = 16;
 constexpr Colour kImageTransparent = rgb(255, 0, 255);
 constexpr Colour kListText = rgb(0, 0, 0);
@@ -80,11 +84,8 @@ void SiteSurveyPage::createColumns() {
 
 void SiteSurveyPage::loadButtons() {
     if (!hasWindow()) return;
-    for (int i = 0; i < kOwnButtons; ++i) {
-        const ButtonLook& b = kButtonLooks[i];
-        if (window()->attachControl(b.id, buttons_[i])) buttons_[i].LoadBitmaps(b.normal, b.hover, b.pressed);
-    }
     header_.attach(*window(), IDC_HEADER_SITE_SURVEY);
+    for (const ButtonLook& b : kButtonLooks) header_.add(*window(), b.id, b.normal, b.hover, b.pressed);
 }
 
 void SiteSurveyPage::OnDestroy() {
@@ -97,8 +98,6 @@ void SiteSurveyPage::OnDestroy() {
 }
 
 void SiteSurveyPage::OnMouseMove(int, int) {
-    for (HoverBitmapButton& b : buttons_)
-        if (b.hasWindow()) b.ShowNormal();
     header_.showNormal();
 }
 
@@ -134,11 +133,11 @@ void SiteSurveyPage::refreshNetworkList() {
     std::vector<uint8_t> list;
     if (!QueryBssidList(*adapter, list)) return;
 
-    const std::vector<NetworkRow> rows = NetworkRowsFromList(list.data(), list.size(), adapter->GetBssidText());
+    networks_ = NetworkRowsFromList(list.data(), list.size(), adapter->GetBssidText());
     Controls& c = controls();
     c.clearItems(kNetworks);
     int at = 0;
-    for (const NetworkRow& row : rows) c.insertListRow(kNetworks, at++, row.image, row.cells);
+    for (const NetworkRow& row : networks_) c.insertListRow(kNetworks, at++, row.image, row.cells);
 }
 
 void SiteSurveyPage::rescan() {
@@ -156,11 +155,7 @@ void SiteSurveyPage::refreshProfileList() {
 
     // What the rows depend on beyond each profile is read once, not once per row.
     std::set<std::string> inRange;
-    const int networks = c.itemCount(kNetworks);
-    for (int r = 0; r < networks; ++r) {
-        std::string ssid = c.listCellText(kNetworks, r, kColumnSsid);
-        if (!ssid.empty()) inRange.insert(std::move(ssid));
-    }
+    for (const NetworkRow& row : networks_) inRange.insert(row.network.ssid);
     ProfileStore& store = services_.store;
     const std::string inForce = store.readValue(ProfileName::ActiveSetting, ProfileValue::ProfileName, "");
     const QAdapterInfo* adapter = GetCurrentAdapter();
@@ -191,19 +186,21 @@ void SiteSurveyPage::refreshProfileList() {
 }
 
 void SiteSurveyPage::connectToNetwork() {
-    Controls& c = controls();
-    const int row = c.listSelectionMark(kNetworks);
-    if (row < 0) return;
-    const std::string ssid = c.listCellText(kNetworks, row, kColumnSsid);
-    if (ssid.empty()) return;
+    const int row = controls().listSelectionMark(kNetworks);
+    if (row < 0 || size_t(row) >= networks_.size()) return;
+    const BssidEntry& network = networks_[size_t(row)].network;
+    if (network.ssid.empty()) return;
 
     ProfileEditorDialog editor(services_);
-    editor.ssid = ssid;
-    editor.profileName = ssid;
+    editor.ssid = network.ssid;
+    editor.profileName = network.ssid;
     editor.mode = EditorMode::Connect;
-    editor.networkTypeIndex = c.listCellText(kNetworks, row, kColumnAp) == "Yes" ? 0 : 1;
-    editor.channelNumber = profileNumber(c.listCellText(kNetworks, row, kColumnChannel));
-    editor.networkUsesWep = c.listCellText(kNetworks, row, kColumnWep) == "Yes";
+    // Only an IBSS is ad hoc: a mode the list cannot name is shown as an access point
+    // and joined as one.
+    editor.networkTypeIndex = network.infrastructureMode == Ndis802_11IBSS ? kAdHocIndex : kInfrastructureIndex;
+    const int channel = ChannelOfFrequency(network.dsConfig);
+    editor.channelNumber = channel != kNoChannel ? channel : 0;
+    editor.networkUsesWep = network.privacy != 0;
     if (services_.dialogs.runModal(editor) == ProfileEditorDialog::kOk) showLinkInfo();
 }
 

@@ -9,10 +9,11 @@
 // adapter record.
 
 #include <cstdint>
+#include <vector>
 
 #include "controls/header_row.h"
-#include "controls/hover_bitmap_button.h"
 #include "controls/page_base.h"
+#include "monitor/bssid_list.h"
 #include "platform/controls.h"
 #include "resources/resource_ids.h"
 
@@ -57,10 +58,9 @@ private:
 
     PageServices& services_;
     ImageListRef images_ = 0;
-    // Page buttons, then the header row's five page buttons.
-    // Re-Scan, Connect, Add, Remove and Properties; the header row's five page buttons
-    // are header_'s.
-    static constexpr int kOwnButtons = 5;
-    HoverBitmapButton buttons_[kOwnButtons];
+    // The header row's five page buttons, then Re-Scan, Connect, Add, Remove and Properties.
     HeaderRow header_;
+    // The networks listed, row by row: what a row stands for is read from here, not
+    // back from its cell texts.
+    std::vector<NetworkRow> networks_;
 };

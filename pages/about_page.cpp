@@ -4,12 +4,13 @@
 #include "adapter/current_adapter.h"
 #include "adapter/device_information.h"
 #include "adapter/q_adapter_info.h"
+#include "adapter/region.h"
 #include "pages/page_services.h"
 
 AboutPage::AboutPage(PageServices& services) : PageBase(kTemplateId), services_(services) {}
 
 bool AboutPage::OnInitDialog() {
-    if (hasWindow()) buttons_.attach(*window(), IDC_HEADER_ABOUT, false);
+    if (hasWindow()) buttons_.attach(*window(), IDC_HEADER_ABOUT);
     return true;
 }
 

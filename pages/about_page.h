@@ -5,7 +5,7 @@
 // Without a current adapter record the fields keep what they showed.
 
 #include "controls/page_base.h"
-#include "pages/page_buttons.h"
+#include "controls/header_row.h"
 #include "resources/resource_ids.h"
 
 struct PageServices;
@@ -27,9 +27,9 @@ public:
     bool OnInitDialog() override;
     void OnMouseMove(int x, int y) override;
 
-    const PageButtons& buttons() const { return buttons_; }
+    const HeaderRow& buttons() const { return buttons_; }
 
 private:
     PageServices& services_;
-    PageButtons buttons_;
+    HeaderRow buttons_;
 };

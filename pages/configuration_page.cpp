@@ -27,15 +27,6 @@ constexpr int kAutoSearchOnPosition = 0;
 
 const char* const kNetworkTypes[] = {"Infrastructure", "Ad-Hoc"};
 const char* const kOnOff[] = {"On", "Off"};
-const char* const kPowerModes[] = {"Continuous Access Mode", "Maximum Power Save", "Fast Power Save"};
-const char* const kTxRates[] = {"Auto",    "1 Mbps",  "2 Mbps",  "5.5 Mbps", "6 Mbps",  "9 Mbps", "11 Mbps",
-                                "12 Mbps", "18 Mbps", "24 Mbps", "36 Mbps",  "48 Mbps", "54 Mbps"};
-const char* const kPreambles[] = {"Long Preamble", "Short Preamble"};
-
-// Selects position `n`; a position the list does not have leaves it with no selection.
-void selectOrClear(Controls& c, int id, int n) {
-    if (!c.setSelectionIndex(id, n)) c.setSelectionIndex(id, -1);
-}
 
 const char* const kActive = ProfileName::ActiveSetting;
 
@@ -47,16 +38,19 @@ void ConfigurationPage::fillLists() {
     Controls& c = controls();
     fillList(c, kNetworkType, kNetworkTypes);
     fillList(c, kAutoSearch, kOnOff);
-    fillList(c, kPowerMode, kPowerModes);
-    fillList(c, kTxRate, kTxRates);
-    fillList(c, kPreamble, kPreambles);
+    fillList(c, kPowerMode, kPowerModeTexts);
+    fillList(c, kTxRate, kTxRateTexts);
+    fillList(c, kPreamble, kPreambleTexts);
 }
 
 bool ConfigurationPage::OnInitDialog() {
     fillLists();
     controls().limitText(kSsid, kSsidLimit);
     controls().setEnabled(kPowerMode, true);
-    if (hasWindow()) buttons_.attach(*window(), IDC_HEADER_CONFIG, true);
+    if (hasWindow()) {
+        buttons_.attach(*window(), IDC_HEADER_CONFIG);
+        buttons_.addApplyAndCancel(*window());
+    }
     return true;
 }
 
@@ -101,7 +95,7 @@ void ConfigurationPage::Load() {
         if (adapter->QueryInformation(OID_802_11_CONFIGURATION, &config, sizeof config, &needed)) {
             // A frequency off the plan (5 GHz, or the table's empty entry 0) selects nothing.
             const int channel = FrequencyToChannel(config.DSConfig);
-            if (channel != 0) selectOrClear(c, kChannel, channel - range_.first);
+            if (IsTunableChannel(channel)) selectOrClear(c, kChannel, channel - range_.first);
         }
     }
 

@@ -10,8 +10,8 @@
 #include <cstdint>
 
 #include "controls/page_base.h"
-#include "pages/page_buttons.h"
-#include "pages/region_channels.h"
+#include "controls/header_row.h"
+#include "adapter/region.h"
 #include "resources/resource_ids.h"
 
 struct PageServices;
@@ -39,13 +39,13 @@ public:
 
     // The range the latest Load filled the channel list with; Apply uses it.
     ChannelRange channelRange() const { return range_; }
-    const PageButtons& buttons() const { return buttons_; }
+    const HeaderRow& buttons() const { return buttons_; }
 
 private:
     void onNetworkTypeChanged();
     void fillLists();
 
     PageServices& services_;
-    PageButtons buttons_;
+    HeaderRow buttons_;
     ChannelRange range_{1, 11};
 };

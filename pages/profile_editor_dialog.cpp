@@ -4,6 +4,7 @@
 
 #include "adapter/current_adapter.h"
 #include "adapter/q_adapter_info.h"
+#include "pages/list_items.h"
 #include "pages/page_services.h"
 #include "pages/wep_group.h"
 #include "platform/desktop.h"
@@ -27,11 +28,6 @@ const int kWepGroup[] = {IDC_EDITOR_WEP,          IDC_EDITOR_AUTH_MODE,    IDC_E
 const WepGroupIds kWepGroupIds{kWepGroup, sizeof kWepGroup / sizeof kWepGroup[0]};
 
 const char* const kBssTypes[] = {"Infrastructure", "IBSS(Ad-Hoc)"};
-const char* const kAuthModes[] = {"Open Authentication", "Shared Authentication", "Auto"};
-const char* const kTxRates[] = {"Auto",    "1 Mbps",  "2 Mbps",  "5.5 Mbps", "6 Mbps",  "9 Mbps", "11 Mbps",
-                                "12 Mbps", "18 Mbps", "24 Mbps", "36 Mbps",  "48 Mbps", "54 Mbps"};
-const char* const kPreambles[] = {"Long Preamble", "Short Preamble"};
-const char* const kPowerModes[] = {"Continuous Access Mode", "Maximum Power Save", "Fast Power Save"};
 constexpr int kAuthAuto = 2;
 
 const char kEmptyName[] = "Profile name can't be empty !";
@@ -39,17 +35,6 @@ const char kEmptySsid[] = "The SSID can't be empty !";
 const char kTitleConnect[] = "Connect:";
 const char kTitleAddNew[] = "Add New Profile";
 const char kTitleEdit[] = "Profile: ";
-
-template <size_t N>
-void fill(Controls& c, int id, const char* const (&items)[N]) {
-    c.clearItems(id);
-    for (const char* item : items) c.addItem(id, item);
-}
-
-// A position the list does not have leaves it without a selection, as the real list does.
-void selectOrClear(Controls& c, int id, int position) {
-    if (!c.setSelectionIndex(id, position)) c.setSelectionIndex(id, -1);
-}
 
 void writePosition(ProfileStore& store, const std::string& profile, const char* name, int position) {
     if (position >= 0) store.writeValue(profile, name, std::to_string(position));
@@ -84,19 +69,12 @@ std::string ProfileEditorDialog::refusedNameMessage(const std::string& name) {
 
 void ProfileEditorDialog::fillLists() {
     Controls& c = controls();
-    fill(c, IDC_EDITOR_BSS_TYPE, kBssTypes);
-    fill(c, IDC_EDITOR_TX_RATE, kTxRates);
-    fill(c, IDC_EDITOR_PREAMBLE, kPreambles);
-    fill(c, IDC_EDITOR_POWER_MODE, kPowerModes);
-    fill(c, IDC_EDITOR_AUTH_MODE, kAuthModes);
-    c.clearItems(WepKeyId::Format);
-    c.addItem(WepKeyId::Format, kFormatHexText);
-    c.addItem(WepKeyId::Format, kFormatAsciiText);
-    for (int n = 1; n <= 4; ++n) {
-        c.clearItems(WepKeyId::sizeList(n));
-        c.addItem(WepKeyId::sizeList(n), kSize64Text);
-        c.addItem(WepKeyId::sizeList(n), kSize128Text);
-    }
+    fillList(c, IDC_EDITOR_BSS_TYPE, kBssTypes);
+    fillList(c, IDC_EDITOR_TX_RATE, kTxRateTexts);
+    fillList(c, IDC_EDITOR_PREAMBLE, kPreambleTexts);
+    fillList(c, IDC_EDITOR_POWER_MODE, kPowerModeTexts);
+    fillList(c, IDC_EDITOR_AUTH_MODE, kAuthenticationModeTexts);
+    fillWepKeyLists(c);
 }
 
 void ProfileEditorDialog::fillChannels() {

@@ -16,7 +16,7 @@
 #include <string>
 
 #include "controls/hover_bitmap_button.h"
-#include "pages/region_channels.h"
+#include "adapter/region.h"
 #include "platform/dialog.h"
 #include "profiles/profile_apply.h"
 #include "platform/win32_numbers.h"

@@ -25,7 +25,6 @@ const int kWepGroupControls[] = {
     IDC_EDITOR_HEX_REMARK,
 };
 
-const char* const kAuthenticationModes[] = {"Open Authentication", "Shared Authentication", "Auto"};
 // The old encryption and default-key lists: never shown, filled as they always were.
 const char* const kEncryptionChoices[] = {"None", "64-bit", "128-bit"};
 const char* const kKeyChoices[] = {"None", "Key 1", "Key 2", "Key 3", "Key 4"};
@@ -38,11 +37,8 @@ SecurityPage::SecurityPage(PageServices& services) : PageBase(kTemplateId), serv
 
 void SecurityPage::fillLists() {
     Controls& c = controls();
-    fillList(c, kAuthentication, kAuthenticationModes);
-    const char* const formats[] = {kFormatHexText, kFormatAsciiText};
-    fillList(c, WepKeyId::Format, formats);
-    const char* const sizes[] = {kSize64Text, kSize128Text};
-    for (int n = 1; n <= 4; ++n) fillList(c, WepKeyId::sizeList(n), sizes);
+    fillList(c, kAuthentication, kAuthenticationModeTexts);
+    fillWepKeyLists(c);
     fillList(c, IDC_SECURITY_ENCRYPTION_LIST, kEncryptionChoices);
     fillList(c, IDC_SECURITY_KEY_LIST, kKeyChoices);
 }
@@ -55,7 +51,10 @@ bool SecurityPage::OnInitDialog() {
     for (int n = 1; n <= 4; ++n) c.setSelectionIndex(WepKeyId::sizeList(n), kKeySize64);
     c.setChecked(WepKeyId::Radio1, true);
     load();
-    if (hasWindow()) buttons_.attach(*window(), IDC_HEADER_SECURITY, true);
+    if (hasWindow()) {
+        buttons_.attach(*window(), IDC_HEADER_SECURITY);
+        buttons_.addApplyAndCancel(*window());
+    }
     return true;
 }
 

@@ -7,7 +7,7 @@
 // (pages/wep_group.h, profiles/wep_key_fields.h).
 
 #include "controls/page_base.h"
-#include "pages/page_buttons.h"
+#include "controls/header_row.h"
 #include "pages/wep_group.h"
 #include "resources/resource_ids.h"
 
@@ -32,12 +32,12 @@ public:
     bool OnCommand(int id, int code) override;
     void OnMouseMove(int x, int y) override;
 
-    const PageButtons& buttons() const { return buttons_; }
+    const HeaderRow& buttons() const { return buttons_; }
 
 private:
     void load();
     void fillLists();
 
     PageServices& services_;
-    PageButtons buttons_;
+    HeaderRow buttons_;
 };

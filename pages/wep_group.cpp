@@ -1,5 +1,6 @@
 #include "pages/wep_group.h"
 
+#include "pages/list_items.h"
 #include "platform/controls.h"
 #include "profiles/profile_names.h"
 #include "profiles/profile_store.h"
@@ -12,16 +13,18 @@ constexpr int kWepCheckBox = IDC_EDITOR_WEP;
 constexpr int kAuthentication = IDC_EDITOR_AUTH_MODE;
 constexpr int kOneX = IDC_EDITOR_8021X;
 
-// Selects position `n`; a position the list does not have leaves it with no selection.
-void selectOrClear(Controls& controls, int id, int n) {
-    if (!controls.setSelectionIndex(id, n)) controls.setSelectionIndex(id, -1);
-}
-
 void writeIfChosen(ProfileStore& store, const std::string& profile, const char* name, int position) {
     if (position >= 0) store.writeValue(profile, name, std::to_string(position));
 }
 
 }  // namespace
+
+void fillWepKeyLists(Controls& controls) {
+    const char* const formats[] = {kFormatHexText, kFormatAsciiText};
+    fillList(controls, WepKeyId::Format, formats);
+    const char* const sizes[] = {kSize64Text, kSize128Text};
+    for (int n = 1; n <= 4; ++n) fillList(controls, WepKeyId::sizeList(n), sizes);
+}
 
 void setWepControlsEnabled(Controls& controls, const WepGroupIds& group, bool enabled) {
     for (size_t i = 0; i < group.count; ++i) controls.setEnabled(group.ids[i], enabled);

@@ -20,6 +20,8 @@ struct WepGroupIds {
     size_t count;
 };
 
+// Fills the key format list and the four key size lists.
+void fillWepKeyLists(Controls& controls);
 // Enables or disables every control of the group.
 void setWepControlsEnabled(Controls& controls, const WepGroupIds& group, bool enabled);
 // The WEP check box was clicked: checked enables the group; unchecked disables it and

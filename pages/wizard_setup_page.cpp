@@ -28,15 +28,11 @@ std::string wizardKeySizeMistakeText(int required) {
     return text;
 }
 
-WizardSetupPage::WizardSetupPage(PageServices& services) : PageBase(IDD_WIZARD_SETUP_PAGE), services_(services) {
-    header_.add(apply_);
-    header_.add(cancel_);
-}
+WizardSetupPage::WizardSetupPage(PageServices& services) : PageBase(IDD_WIZARD_SETUP_PAGE), services_(services) {}
 
 bool WizardSetupPage::OnInitDialog() {
-    header_.attach(*window(), true);
-    if (window()->attachControl(IDC_APPLY, apply_)) apply_.LoadBitmaps(IDB_APPLY_BUTTON);
-    if (window()->attachControl(IDC_CANCEL_IMAGE, cancel_)) cancel_.LoadBitmaps(IDB_CANCEL_BUTTON);
+    header_.attach(*window(), IDC_HEADER_WIZARD, IDB_HEADER_WIZARD_CURRENT);
+    header_.addApplyAndCancel(*window());
     Controls& c = controls();
     c.limitText(IDC_WIZARD_SSID, kSsidLimit);
     c.clearItems(IDC_WIZARD_KEY_LENGTH);

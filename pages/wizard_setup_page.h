@@ -6,9 +6,8 @@
 
 #include <string>
 
-#include "controls/hover_bitmap_button.h"
 #include "controls/page_base.h"
-#include "pages/wizard_header_row.h"
+#include "controls/header_row.h"
 #include "profiles/wep_key_fields.h"
 
 struct PageServices;
@@ -42,9 +41,7 @@ private:
     void putKeyInForce();
 
     PageServices& services_;
-    WizardHeaderRow header_;
-    HoverBitmapButton apply_;
-    HoverBitmapButton cancel_;
+    HeaderRow header_;
     KeyCheckGuard keyCheck_;
 };
 

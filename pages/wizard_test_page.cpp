@@ -19,7 +19,7 @@ bool WizardTestPage::OnInitDialog() {
     display_.resetHistory();
     display_.setLastCounters(0, 0);
     display_.initGraphs();
-    header_.attach(*window(), true);
+    header_.attach(*window(), IDC_HEADER_WIZARD, IDB_HEADER_WIZARD_CURRENT);
     return true;
 }
 
@@ -43,6 +43,10 @@ void WizardTestPage::OnTimer(unsigned timerId) {
     case kWirelessTimer: return wirelessTick();
     default: return;
     }
+}
+
+void WizardTestPage::StopTimers() {
+    for (unsigned id : {kLinkTimer, kInternetTimer, kWirelessTimer}) stopTimer(id);
 }
 
 void WizardTestPage::stopTimer(unsigned id) {

@@ -11,7 +11,7 @@
 
 #include "controls/page_base.h"
 #include "pages/link_display.h"
-#include "pages/wizard_header_row.h"
+#include "controls/header_row.h"
 
 struct PageServices;
 
@@ -33,6 +33,8 @@ public:
 
     bool OnInitDialog() override;
     void OnTimer(unsigned timerId) override;
+    // The link display and both checks stop.
+    void StopTimers() override;
     void OnMouseMove(int x, int y) override;
 
     // Run by the main window on its way from the setup page; only with a current
@@ -52,7 +54,7 @@ private:
     void stopTimer(unsigned id);
 
     PageServices& services_;
-    WizardHeaderRow header_;
+    HeaderRow header_;
     LinkDisplay display_{kBarColour};
     std::string wirelessText_;
     std::string internetText_;

@@ -2,12 +2,12 @@
 
 #include "resources/resource_ids.h"
 
-WizardWelcomePage::WizardWelcomePage() : PageBase(IDD_WIZARD_WELCOME_PAGE) { header_.add(next_); }
+WizardWelcomePage::WizardWelcomePage() : PageBase(IDD_WIZARD_WELCOME_PAGE) {}
 
 bool WizardWelcomePage::OnInitDialog() {
-    header_.attach(*window(), false);
-    // Next's click goes on to the main window as command 1212 (PageBase).
-    if (window()->attachControl(IDC_WIZARD_NEXT, next_)) next_.LoadBitmaps(IDB_WIZARD_NEXT);
+    header_.attach(*window(), IDC_HEADER_WIZARD);
+    // Next's click goes on to the main window (PageBase).
+    header_.add(*window(), IDC_WIZARD_NEXT, IDB_WIZARD_NEXT);
     return true;
 }
 

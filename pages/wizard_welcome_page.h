@@ -3,9 +3,8 @@
 // main window to go on to the setup page (command 1212; the main window resets the
 // setup form on the way).
 
-#include "controls/hover_bitmap_button.h"
 #include "controls/page_base.h"
-#include "pages/wizard_header_row.h"
+#include "controls/header_row.h"
 
 class WizardWelcomePage : public PageBase {
 public:
@@ -15,6 +14,5 @@ public:
     void OnMouseMove(int x, int y) override;
 
 private:
-    WizardHeaderRow header_;
-    HoverBitmapButton next_;
+    HeaderRow header_;
 };

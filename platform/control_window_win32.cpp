@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "platform/paint_list_win32.h"
+#include "platform/win32_numbers.h"
 
 namespace {
 // The control object travels with its window as a property: the standard controls
@@ -174,7 +175,7 @@ void ControlWindowWin32::showBitmap(BitmapRef bitmap) {
     if (hwnd_ != nullptr) SendMessageA(hwnd_, STM_SETIMAGE, IMAGE_BITMAP, static_cast<LPARAM>(bitmap));
 }
 
-void ControlWindowWin32::setHandCursor() { SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32649))); }
+void ControlWindowWin32::setHandCursor() { SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(kIdcHand))); }
 
 WindowRef ControlWindowWin32::focusedWindow() const { return reinterpret_cast<WindowRef>(GetFocus()); }
 

@@ -5,6 +5,8 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/win32_numbers.h"
+
 HWND ControlsWin32::item(int id) const {
     if (dialog_ == nullptr) return nullptr;
     return GetDlgItem(dialog_, id);
@@ -236,7 +238,7 @@ std::string ControlsWin32::listCellText(int id, int row, int column) const {
     if (w == nullptr || row < 0 || column < 0) return {};
     // The control says only how much it copied: a buffer it filled to the brim may have
     // cut the text, so ask again with more room.
-    for (size_t room = 264; room <= 65536; room *= 4) {
+    for (size_t room = kListCellFirstRoom; room <= kListCellMostRoom; room *= kListCellRoomGrowth) {
         std::vector<char> buffer(room, '\0');
         LVITEMA it{};
         it.iSubItem = column;
@@ -276,7 +278,7 @@ ImageListRef ControlsWin32::createImageList(int bitmapId, int imageSize, uint32_
     if (dialog_ == nullptr) return 0;
     // The dialog's module holds its template, and with it the pictures.
     HINSTANCE module = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(dialog_, GWLP_HINSTANCE));
-    HIMAGELIST images = ImageList_LoadImageA(module, MAKEINTRESOURCEA(bitmapId), imageSize, 1,
+    HIMAGELIST images = ImageList_LoadImageA(module, MAKEINTRESOURCEA(bitmapId), imageSize, kImageListGrowth,
                                              static_cast<COLORREF>(transparent), IMAGE_BITMAP, LR_CREATEDIBSECTION);
     return reinterpret_cast<ImageListRef>(images);
 }

@@ -4,6 +4,7 @@
 // <windows.h>. Every number lives here once; the windows build checks each one against
 // the system's headers, so a typo cannot pass.
 
+#include <cstddef>
 #include <cstdint>
 
 constexpr unsigned kWmDestroy = 0x0002;
@@ -106,3 +107,34 @@ constexpr long kErrorFileNotFound = 2;        // ERROR_FILE_NOT_FOUND
 constexpr long kErrorMoreData = 234;          // ERROR_MORE_DATA
 constexpr long kErrorNoMoreItems = 259;       // ERROR_NO_MORE_ITEMS
 constexpr uint32_t kKeyRead = 0x20019;        // KEY_READ
+
+// ---- Numbers the system names no constant for -------------------------------------------
+// The hand cursor's resource number (IDC_HAND is a pointer-typed constant).
+constexpr int kIdcHand = 32649;
+// An image list grows by one image at a time.
+constexpr int kImageListGrowth = 1;
+// A list-view cell's text is read into a buffer this size first, four times larger on
+// each try while the text fills it, up to the most a cell can hold.
+constexpr size_t kListCellFirstRoom = 264;
+constexpr size_t kListCellRoomGrowth = 4;
+constexpr size_t kListCellMostRoom = 65536;
+
+// The enumeration exports of the adapter library, by ordinal (they have no names).
+constexpr int kOrdinalOpenEnumeration9x = 49;
+constexpr int kOrdinalOpenEnumerationNt = 50;
+constexpr int kOrdinalCloseEnumeration = 51;
+constexpr int kOrdinalFirstEntry = 52;
+constexpr int kOrdinalNextEntry = 53;
+constexpr int kOrdinalReleaseEntry = 54;
+constexpr int kOrdinalEntryDescription = 55;
+constexpr int kOrdinalEntryDeviceName = 57;
+
+// Where the tray's notification area is taken to be, in pixels, when the taskbar does
+// not show it: the clock counts as on a horizontal bar when its bottom is within
+// kTrayClockSlack of the bar's; a bar's last kTrayAreaLength pixels less the
+// kTrayAreaEndGap at its very end; with no taskbar, the work area's corner.
+constexpr int kTrayClockSlack = 5;
+constexpr int kTrayAreaLength = 100;
+constexpr int kTrayAreaEndGap = 16;
+constexpr int kTrayCornerWidth = 150;
+constexpr int kTrayCornerHeight = 30;

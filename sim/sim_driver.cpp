@@ -31,7 +31,7 @@ const uint8_t kA[8] = {0x8C, 0x12, 0x98, 0x24, 0xB0, 0x48, 0x60, 0x6C};
 bool Is80211Oid(uint32_t oid) { return (oid & 0xFF000000u) == 0x0D000000u; }
 
 bool ValidFrequency(uint32_t kHz) {
-    return FrequencyToChannel(kHz) != 0 || (kHz > 4900000 && kHz < 6000000);
+    return IsTunableChannel(FrequencyToChannel(kHz)) || (kHz > 4900000 && kHz < 6000000);
 }
 
 // The settings the program made fit this network.
@@ -39,7 +39,7 @@ bool Fits(const SimAdapterState& st, const SimNetwork& n) {
     if (!n.inRange || !st.ssidRequested || st.requestedSsid.empty() || st.requestedSsid != n.ssid) return false;
     // The card is 802.11b/g: a 5 GHz network shows up in the survey (the list keeps one
     // for the channel arithmetic) but is out of the radio's reach.
-    if (FrequencyToChannel(n.frequencyKHz) == 0) return false;
+    if (!IsTunableChannel(FrequencyToChannel(n.frequencyKHz))) return false;
     if (st.infrastructureMode == Ndis802_11Infrastructure && n.adhoc) return false;
     if (st.infrastructureMode == Ndis802_11IBSS && !n.adhoc) return false;
     if (n.wepKey.empty()) {

@@ -184,19 +184,6 @@ TEST_F(ListTest, DestroyingTheListClosesEveryAdapterAndEvent) {
 
 // ---- OS family -------------------------------------------------------------------------
 
-TEST(Win9xFamily, OnlyWindows95And98AndUnknownNonNtSystemsCount) {
-    EXPECT_TRUE(IsWin9xVersion({4, 0, 950, 1, ""}));    // 95
-    EXPECT_TRUE(IsWin9xVersion({4, 10, 2222, 1, ""}));  // 98
-    EXPECT_FALSE(IsWin9xVersion({4, 90, 3000, 1, ""})); // Me
-    EXPECT_FALSE(IsWin9xVersion({4, 0, 1381, 2, ""}));  // NT 4
-    EXPECT_FALSE(IsWin9xVersion({5, 1, 2600, 2, ""}));  // XP
-    EXPECT_FALSE(IsWin9xVersion({5, 2, 3790, 2, ""}));  // Server 2003
-    // NT 6.0 and later are NT too (what Wine reports by default).
-    EXPECT_FALSE(IsWin9xVersion({6, 0, 6000, 2, ""}));
-    EXPECT_FALSE(IsWin9xVersion({10, 0, 19045, 2, ""}));
-    EXPECT_TRUE(IsWin9xVersion({1, 0, 0, 0, ""}));      // Win32s
-}
-
 TEST_F(ListTest, The9xFamilyUsesItsOwnEnumerationAndIsAskedOnce) {
     desktop.version = OsVersionInfo{4, 10, 2222, 1, "A"};
     QAdapterList list(context);

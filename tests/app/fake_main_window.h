@@ -114,9 +114,21 @@ public:
     uintptr_t dragIcon() override { return 0x128; }
 };
 
+// A page that only notes whether the main window wants its timers running.
+struct TimedPage : PageBase {
+    using PageBase::PageBase;
+    bool timersRunning = false;
+    void StartTimers() override { timersRunning = true; }
+    void StopTimers() override { timersRunning = false; }
+};
+
 // Pages whose preparations only say that they ran.
 class RecordingPages : public MainPages {
 public:
+    RecordingPages() {
+        for (int i : {kLinkInfo, kWizardTest}) setPage(i, std::make_unique<TimedPage>(kEntries[i].templateId));
+    }
+    TimedPage& timed(int index) { return static_cast<TimedPage&>(page(index)); }
     std::vector<std::string> log;
     void reloadConfiguration() override { log.push_back("reloadConfiguration"); }
     void reloadSecurityPage() override { log.push_back("reloadSecurityPage"); }

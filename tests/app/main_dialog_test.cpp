@@ -63,7 +63,7 @@ struct MainWindow : ::testing::Test {
     FakeDialogWindow& pageWindow(int index) {
         return static_cast<FakeDialogWindow&>(*pages.page(index).window());
     }
-    bool linkTimerRunning() { return pageWindow(0).timers.count(1) != 0; }
+    bool linkTimerRunning() { return pages.timed(MainPages::kLinkInfo).timersRunning; }
     void tick() {
         desktop.now += 2500;
         dialog->OnTimer(MainDialog::kPollTimer);
@@ -123,7 +123,6 @@ TEST_F(MainWindow, PollFindsTheAdapterAndStartsTheMonitor) {
     ASSERT_NE(current, nullptr);
     EXPECT_EQ(current->GetDeviceName(), kProductName);
     EXPECT_TRUE(linkTimerRunning());
-    EXPECT_EQ(pageWindow(0).timers[1], 1000u);
     EXPECT_FALSE(tray.IsHidden());
 }
 
@@ -261,14 +260,12 @@ TEST_F(MainWindow, HeaderButtonsStopTheWizardTimersPrepareAndSelect) {
                 {1149, 3, {"refreshNetworkList", "refreshProfileList"}},
                 {1146, 4, {"fillAbout"}}};
     for (const Row& r : rows) {
-        pageWindow(7).setTimer(2, 1000);
-        pageWindow(7).setTimer(3, 2000);
-        pageWindow(7).setTimer(4, 2000);
+        pages.timed(MainPages::kWizardTest).timersRunning = true;
         pages.log.clear();
         EXPECT_TRUE(dialog->OnCommand(r.command, 0));
         EXPECT_EQ(host.current, r.index) << r.command;
         EXPECT_EQ(pages.log, r.prep) << r.command;
-        EXPECT_TRUE(pageWindow(7).timers.empty()) << r.command;
+        EXPECT_FALSE(pages.timed(MainPages::kWizardTest).timersRunning) << r.command;
     }
 }
 

@@ -23,8 +23,8 @@ const char kUninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Unin
 const char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 const char kLumoraKey[] = "Software\\Vexa\\Lumora";
 constexpr UINT kTrayCallback = 0x800A;
-constexpr WPARAM kTrayIconId = 154;
-constexpr WPARAM kTrayExit = 32773;
+constexpr WPARAM kTrayIconId = IDR_TRAY_MENU;
+constexpr WPARAM kTrayExit = ID_TRAY_EXIT;
 constexpr DWORD kSetupMs = 60000;
 
 // The driver's keys as its setup leaves them: two hardware keys, one with two device

@@ -18,10 +18,9 @@ using namespace lumora_e2e;
 namespace {
 
 const char kTitle[] = "Vexa Nimbeo(TM) Wireless USB Adapter Utility";
-constexpr int kPageHost = 1002;
-constexpr int kStatus = 1006, kSsid = 1007, kChannel = 1009, kRate = 1012;
-constexpr WPARAM kShow = 32771, kHide = 32772, kExit = 32773;
-constexpr WPARAM kAboutButton = 1146;
+constexpr int kStatus = IDC_LINK_STATUS, kSsid = IDC_LINK_SSID, kChannel = IDC_LINK_CHANNEL, kRate = IDC_LINK_TX_RATE;
+constexpr WPARAM kShow = ID_TRAY_SHOW, kHide = ID_TRAY_HIDE, kExit = ID_TRAY_EXIT;
+constexpr WPARAM kAboutButton = IDC_HEADER_ABOUT;
 // Six re-applications, five waits and a switch, a second each, and Wine's slack.
 constexpr DWORD kSearchMs = 40000;
 
@@ -38,12 +37,6 @@ std::string Scenario(bool vexa, bool backup) {
     text += "[Network backup]\nSsid=BackupNet\nBssid=00:11:22:33:44:02\nChannel=3\nRssi=-80\nRates=b\n";
     text += backup ? "InRange=1\n;;;;;;\n" : "InRange=0\n;;;;;;;;;;;;\n";
     return text;
-}
-
-std::string TempPath(const char* name) {
-    char dir[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, dir);
-    return std::string(dir) + name;
 }
 
 // Bounded: a hung program fails the step instead of hanging the run.
@@ -92,19 +85,12 @@ protected:
         ASSERT_NE(mainWindow, nullptr) << "the main window never appeared";
     }
 
-    static int CurrentPage() {
-        DWORD_PTR page = 0;
-        if (!SendMessageTimeoutA(GetDlgItem(mainWindow, kPageHost), TCM_GETCURSEL, 0, 0, SMTO_ABORTIFHUNG, 5000, &page))
-            return -3;
-        return int(LONG_PTR(page));
-    }
+    static int CurrentPage() { return lumora_e2e::CurrentPage(mainWindow); }
     // The Link Info page: the page of the host that carries the monitor's four fields.
     static HWND LinkPage() {
-        HWND host = GetDlgItem(mainWindow, kPageHost);
-        for (HWND w = GetWindow(host, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
-            if (GetDlgItem(w, kStatus) && GetDlgItem(w, kSsid) && GetDlgItem(w, kChannel) && GetDlgItem(w, kRate))
-                return w;
-        return nullptr;
+        return FindPage(mainWindow, [](HWND w) {
+            return GetDlgItem(w, kStatus) && GetDlgItem(w, kSsid) && GetDlgItem(w, kChannel) && GetDlgItem(w, kRate);
+        });
     }
     static std::string Field(int id) { return TextOf(GetDlgItem(LinkPage(), id)); }
     static bool Shown() { return IsWindowVisible(mainWindow) != FALSE; }

@@ -21,9 +21,8 @@ using namespace lumora_e2e;
 namespace {
 
 const char kTitle[] = "Vexa Nimbeo(TM) Wireless USB Adapter Utility";
-constexpr int kPageHost = IDC_PAGE_HOST;
 constexpr WPARAM kShow = ID_TRAY_SHOW;
-constexpr DWORD kOnePoll = MainDialog::kPollPeriodMs;
+static_assert(kOnePoll == MainDialog::kPollPeriodMs, "the tests wait for the program's own poll");
 constexpr WPARAM kHide = ID_TRAY_HIDE;
 constexpr UINT kTrayCallback = MainDialog::kTrayCallback;
 constexpr WPARAM kTrayIconId = MainDialog::kTrayIconId;
@@ -41,12 +40,6 @@ std::string Scenario(bool productPresent) {
     // The SSID start-up puts in force: the link monitor associates with it.
     text += "[Network vexa]\nSsid=vexa\nChannel=10\n";
     return text;
-}
-
-std::string TempPath(const char* name) {
-    char dir[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, dir);
-    return std::string(dir) + name;
 }
 
 class LumoraEndToEnd : public ::testing::Test {
@@ -87,14 +80,7 @@ protected:
         ASSERT_TRUE(WaitFor([] { return !Shown(); }));
     }
 
-    static int CurrentPage() {
-        HWND host = GetDlgItem(mainWindow, kPageHost);
-        if (!host) return -2;
-        // Bounded: a hung program must fail the step, not hang the run.
-        DWORD_PTR page = 0;
-        if (!SendMessageTimeoutA(host, TCM_GETCURSEL, 0, 0, SMTO_ABORTIFHUNG, 5000, &page)) return -3;
-        return int(LONG_PTR(page));
-    }
+    static int CurrentPage() { return lumora_e2e::CurrentPage(mainWindow); }
     static bool Shown() { return IsWindowVisible(mainWindow) != FALSE; }
     static void Command(WPARAM id) { PostMessageA(mainWindow, WM_COMMAND, id, 0); }
     // What a click on the tray icon sends to the program: the icon's callback message.
@@ -169,7 +155,7 @@ TEST_F(LumoraEndToEnd, DoubleClickOnTheTrayIconOpensLinkInfoOnceTheAdapterIsFoun
     // merely the page the window began with. The Security page reads nothing from the
     // adapter (the About page's fill would refresh the link state, and the adapter here
     // is not associated, so Show would rightly open the wizard).
-    Command(1143);
+    Command(IDC_HEADER_SECURITY);
     ASSERT_TRUE(WaitFor([] { return CurrentPage() == 2; }));
     EXPECT_FALSE(Shown());   // switching pages does not bring the window up
     ASSERT_TRUE(TrayMouse(WM_LBUTTONDBLCLK));   // the default command while hidden: Show
@@ -179,24 +165,7 @@ TEST_F(LumoraEndToEnd, DoubleClickOnTheTrayIconOpensLinkInfoOnceTheAdapterIsFoun
 }
 
 // The page on show: the visible child dialog of the page host.
-HWND VisiblePage(HWND mainWindow) {
-    HWND host = GetDlgItem(mainWindow, kPageHost);
-    for (HWND w = GetWindow(host, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
-        if (IsWindowVisible(w)) return w;
-    return nullptr;
-}
-
-// A real left click in the middle of a control, through the system's input queue.
-bool Click(HWND control) {
-    RECT r{};
-    if (!control || !GetWindowRect(control, &r)) return false;
-    SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-    INPUT input[2] = {};
-    input[0].type = input[1].type = INPUT_MOUSE;
-    input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    return SendInput(2, input, sizeof(INPUT)) == 2;
-}
+HWND VisiblePage(HWND mainWindow) { return FindPage(mainWindow, [](HWND w) { return IsWindowVisible(w) != FALSE; }); }
 
 // Clicks `control` until `done` holds, a few times at most. Under Wine the first click
 // into a window that has just come up from the tray can be lost on its way through the
@@ -212,7 +181,8 @@ TEST_F(LumoraEndToEnd, ClickingTheHeaderButtonsOfThePageOnShowSwitchesPages) {
     const struct {
         int button;
         int page;
-    } buttons[] = {{1142, 1}, {1143, 2}, {1149, 3}, {1146, 4}, {1207, 5}, {1148, 0}};
+    } buttons[] = {{IDC_HEADER_CONFIG, 1}, {IDC_HEADER_SECURITY, 2}, {IDC_HEADER_SITE_SURVEY, 3},
+                   {IDC_HEADER_ABOUT, 4}, {IDC_HEADER_WIZARD, 5}, {IDC_HEADER_LINK_INFO, 0}};
     // Under Wine the first click into a window just brought up from the tray can be
     // taken by its activation: click the page's empty background first.
     ASSERT_TRUE(Click(VisiblePage(mainWindow)));
@@ -229,14 +199,15 @@ TEST_F(LumoraEndToEnd, EachHeaderButtonShowsItsPage) {
     const struct {
         WPARAM command;
         int page;
-    } buttons[] = {{1207, 5}, {1148, 0}, {1142, 1}, {1143, 2}, {1149, 3}, {1146, 4}};
+    } buttons[] = {{IDC_HEADER_WIZARD, 5}, {IDC_HEADER_LINK_INFO, 0}, {IDC_HEADER_CONFIG, 1},
+                   {IDC_HEADER_SECURITY, 2}, {IDC_HEADER_SITE_SURVEY, 3}, {IDC_HEADER_ABOUT, 4}};
     for (const auto& b : buttons) {
         Command(b.command);
         EXPECT_TRUE(WaitFor([&] { return CurrentPage() == b.page; })) << b.command;
     }
-    Command(1207);
+    Command(IDC_HEADER_WIZARD);
     ASSERT_TRUE(WaitFor([] { return CurrentPage() == 5; }));
-    Command(1212);   // Next: the wizard's second page
+    Command(IDC_WIZARD_NEXT);   // the wizard's second page
     EXPECT_TRUE(WaitFor([] { return CurrentPage() == 6; }));
     EXPECT_TRUE(Shown());
 }
@@ -258,7 +229,7 @@ TEST_F(LumoraEndToEnd, UnpluggingSendsTheWindowToTheTrayWithinOnePoll) {
     // few bounded tries.
     bool linkInfo = false;
     for (int attempt = 0; attempt < 3 && !linkInfo; ++attempt) {
-        Command(1146);
+        Command(IDC_HEADER_ABOUT);
         ASSERT_TRUE(WaitFor([] { return CurrentPage() == 4; }));
         Command(kShow);
         EXPECT_TRUE(WaitFor(Shown));

@@ -1,5 +1,6 @@
 #include "lumora_process.h"
 
+#include <commctrl.h>
 #include <shlwapi.h>
 
 #include <vector>
@@ -108,6 +109,50 @@ HWND FindProcessWindow(DWORD processId, const std::string& title) {
     return s.found;
 }
 
+int CurrentPage(HWND mainWindow) {
+    DWORD_PTR page = 0;
+    HWND host = GetDlgItem(mainWindow, IDC_PAGE_HOST);
+    if (!host || !SendMessageTimeoutA(host, TCM_GETCURSEL, 0, 0, SMTO_ABORTIFHUNG, 5000, &page)) return -1;
+    return int(LONG_PTR(page));
+}
+
+HWND FindPage(HWND mainWindow, const std::function<bool(HWND)>& is) {
+    HWND host = GetDlgItem(mainWindow, IDC_PAGE_HOST);
+    for (HWND w = GetWindow(host, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
+        if (is(w)) return w;
+    return nullptr;
+}
+
+HWND PageWith(HWND mainWindow, int id) {
+    return FindPage(mainWindow, [id](HWND w) { return GetDlgItem(w, id) != nullptr; });
+}
+
+std::string ControlText(HWND page, int id) {
+    char text[512] = {};
+    DWORD_PTR got = 0;
+    SendMessageTimeoutA(GetDlgItem(page, id), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
+                        SMTO_ABORTIFHUNG, 5000, &got);
+    return text;
+}
+
+bool ClickAt(int x, int y, int times) {
+    SetCursorPos(x, y);
+    for (int i = 0; i < times; ++i) {
+        INPUT input[2] = {};
+        input[0].type = input[1].type = INPUT_MOUSE;
+        input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+        input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+        if (SendInput(2, input, sizeof(INPUT)) != 2) return false;
+    }
+    return true;
+}
+
+bool Click(HWND control) {
+    RECT r{};
+    if (!control || !GetWindowRect(control, &r)) return false;
+    return ClickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+}
+
 HWND FindDialogWithText(DWORD processId, const std::string& text) {
     Search s{processId, "", text, nullptr};
     EnumWindows(dialogWithText, reinterpret_cast<LPARAM>(&s));
@@ -186,6 +231,12 @@ bool WriteTextFile(const std::string& path, const std::string& text) {
     bool ok = WriteFile(f, text.data(), DWORD(text.size()), &written, nullptr) && written == text.size();
     CloseHandle(f);
     return ok;
+}
+
+std::string TempPath(const char* name) {
+    char dir[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, dir);
+    return std::string(dir) + name;
 }
 
 }  // namespace lumora_e2e

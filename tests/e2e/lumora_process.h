@@ -6,7 +6,12 @@
 #include <functional>
 #include <string>
 
+#include "resources/resource_ids.h"
+
 namespace lumora_e2e {
+
+// The main window looks for the adapter this often.
+constexpr DWORD kOnePoll = 2500;
 
 // A generous bound for things that normally take well under a second under Wine.
 constexpr DWORD kWaitMs = 20000;
@@ -34,6 +39,18 @@ private:
 
 // The process's top-level window whose title is `title` (hidden ones too), or null.
 HWND FindProcessWindow(DWORD processId, const std::string& title);
+// The page host's current page index in the main window; -1 when it does not answer
+// (bounded: a hung program fails the step instead of hanging the run).
+int CurrentPage(HWND mainWindow);
+// The first page of the main window's page host that `is` picks, or null.
+HWND FindPage(HWND mainWindow, const std::function<bool(HWND)>& is);
+// The page that carries control `id`, or null.
+HWND PageWith(HWND mainWindow, int id);
+// The text of control `id` of `page`; empty when it does not answer.
+std::string ControlText(HWND page, int id);
+// Real left clicks through the system's input queue: at a point, or in the middle of a control.
+bool ClickAt(int x, int y, int times = 1);
+bool Click(HWND control);
 // A top-level dialog of the process that has a child whose text is `text`, or null.
 HWND FindDialogWithText(DWORD processId, const std::string& text);
 
@@ -45,6 +62,8 @@ void RemoveAllSettings();
 
 // Full path of a file in this test program's own folder (bin/, where everything lands).
 std::string BesideThisProgram(const std::string& file);
+// `name` in the folder for temporary files.
+std::string TempPath(const char* name);
 
 bool WriteTextFile(const std::string& path, const std::string& text);
 

@@ -21,8 +21,6 @@ using namespace lumora_e2e;
 namespace {
 
 const char kTitle[] = "Vexa Nimbeo(TM) Wireless USB Adapter Utility";
-constexpr int kPageHost = 1002;
-constexpr DWORD kOnePoll = 2500;
 
 // Spain's two channels, and an ad-hoc network on channel 11.
 const char kScenario[] =
@@ -32,12 +30,6 @@ const char kScenario[] =
     "Region=0x31\nVersion=1.0.3.12\n"
     "[Network party]\nSsid=PartyNet\nChannel=11\nMode=adhoc\n"
     "[Network lab]\nSsid=VexaLab\nChannel=11\nWep=64\nKey=1234567890\n";
-
-std::string TempPath(const char* name) {
-    char dir[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, dir);
-    return std::string(dir) + name;
-}
 
 struct LogLine {
     bool set;
@@ -90,8 +82,8 @@ protected:
         // nothing, after that it shows the MAC address.
         if (mainWindow)
             adapterFound = WaitFor([] {
-                HWND about = OpenPage(1146, 4, 1062);
-                return about && !Text(about, 1062).empty();
+                HWND about = OpenPage(IDC_HEADER_ABOUT, 4, IDC_ABOUT_MAC_ADDRESS);
+                return about && !Text(about, IDC_ABOUT_MAC_ADDRESS).empty();
             }, kWaitMs + kOnePoll);
     }
     static void TearDownTestSuite() {
@@ -108,29 +100,14 @@ protected:
         ASSERT_TRUE(adapterFound) << "the adapter was never chosen";
     }
 
-    static int CurrentPage() {
-        DWORD_PTR page = 0;
-        HWND host = GetDlgItem(mainWindow, kPageHost);
-        if (!host || !SendMessageTimeoutA(host, TCM_GETCURSEL, 0, 0, SMTO_ABORTIFHUNG, 5000, &page)) return -1;
-        return int(LONG_PTR(page));
-    }
+    static int CurrentPage() { return lumora_e2e::CurrentPage(mainWindow); }
     // Brings a page forward with its header command and finds its window by a control
     // only that page has.
     static HWND OpenPage(WPARAM command, int index, int ownControl) {
         PostMessageA(mainWindow, WM_COMMAND, command, 0);
-        if (!WaitFor([&] { return CurrentPage() == index; })) return nullptr;
-        HWND host = GetDlgItem(mainWindow, kPageHost);
-        for (HWND w = GetWindow(host, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
-            if (GetDlgItem(w, ownControl)) return w;
-        return nullptr;
+        return WaitFor([&] { return CurrentPage() == index; }) ? PageWith(mainWindow, ownControl) : nullptr;
     }
-    static std::string Text(HWND page, int id) {
-        char text[512] = {};
-        DWORD_PTR got = 0;
-        SendMessageTimeoutA(GetDlgItem(page, id), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
-                            SMTO_ABORTIFHUNG, 5000, &got);
-        return text;
-    }
+    static std::string Text(HWND page, int id) { return ControlText(page, id); }
     static void Send(HWND page, int id, UINT message, WPARAM w, LPARAM l) {
         DWORD_PTR ignored = 0;
         SendMessageTimeoutA(GetDlgItem(page, id), message, w, l, SMTO_ABORTIFHUNG, 5000, &ignored);
@@ -157,29 +134,29 @@ bool SettingsPagesEndToEnd::adapterFound = false;
 HWND SettingsPagesEndToEnd::mainWindow = nullptr;
 
 TEST_F(SettingsPagesEndToEnd, AboutShowsTheSeededDriverVersionAndTheMacWithColons) {
-    HWND about = OpenPage(1146, 4, 1061);
+    HWND about = OpenPage(IDC_HEADER_ABOUT, 4, IDC_ABOUT_DRIVER_VERSION);
     ASSERT_NE(about, nullptr);
-    EXPECT_EQ(Text(about, 1061), "2.1.0.8");
-    EXPECT_EQ(Text(about, 1062), "00:A0:C5:4E:21:7B");
-    EXPECT_EQ(Text(about, 1165), "v1.00");
-    EXPECT_EQ(Text(about, 1129), "SPAIN Channel 10-11");
+    EXPECT_EQ(Text(about, IDC_ABOUT_DRIVER_VERSION), "2.1.0.8");
+    EXPECT_EQ(Text(about, IDC_ABOUT_MAC_ADDRESS), "00:A0:C5:4E:21:7B");
+    EXPECT_EQ(Text(about, IDC_ABOUT_UTILITY_VERSION), "v1.00");
+    EXPECT_EQ(Text(about, IDC_ABOUT_REGION), "SPAIN Channel 10-11");
 }
 
 TEST_F(SettingsPagesEndToEnd, ConfigurationApplySendsTheAdHocNetworkAndStoresIt) {
-    HWND page = OpenPage(1142, 1, 1026);
+    HWND page = OpenPage(IDC_HEADER_CONFIG, 1, IDC_CONFIG_CHANNEL);
     ASSERT_NE(page, nullptr);
-    EXPECT_EQ(Text(page, 1024), "vexa");   // no link yet
+    EXPECT_EQ(Text(page, IDC_CONFIG_SSID), "vexa");   // no link yet
     DWORD_PTR count = 0;
-    SendMessageTimeoutA(GetDlgItem(page, 1026), CB_GETCOUNT, 0, 0, SMTO_ABORTIFHUNG, 5000, &count);
+    SendMessageTimeoutA(GetDlgItem(page, IDC_CONFIG_CHANNEL), CB_GETCOUNT, 0, 0, SMTO_ABORTIFHUNG, 5000, &count);
     EXPECT_EQ(count, 2u);   // Spain: 10 and 11
 
-    Send(page, 1024, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("PartyNet"));
-    Send(page, 1025, CB_SETCURSEL, 1, 0);
-    Notify(page, 1025, CBN_SELCHANGE);
-    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(page, 1026)));
-    Send(page, 1026, CB_SETCURSEL, 1, 0);
+    Send(page, IDC_CONFIG_SSID, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("PartyNet"));
+    Send(page, IDC_CONFIG_BSS_TYPE, CB_SETCURSEL, 1, 0);
+    Notify(page, IDC_CONFIG_BSS_TYPE, CBN_SELCHANGE);
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(page, IDC_CONFIG_CHANNEL)));
+    Send(page, IDC_CONFIG_CHANNEL, CB_SETCURSEL, 1, 0);
     const size_t before = ReadLog(logPath).size();
-    PostMessageA(page, WM_COMMAND, MAKEWPARAM(1133, STN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(page, 1133)));
+    PostMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_APPLY, STN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(page, IDC_APPLY)));
     ASSERT_TRUE(WaitFor([] { return CurrentPage() == 0; }));   // Apply ends on Link Info
 
     EXPECT_EQ(ReadSetting("ActiveSetting", "SSID"), "PartyNet");
@@ -198,18 +175,18 @@ TEST_F(SettingsPagesEndToEnd, ConfigurationApplySendsTheAdHocNetworkAndStoresIt)
 TEST_F(SettingsPagesEndToEnd, SecurityApplySendsTheTypedKeyAndStoresIt) {
     WriteSetting("ActiveSetting", "SSID", "VexaLab");
     WriteSetting("ActiveSetting", "OperationMode", "0");
-    HWND page = OpenPage(1143, 2, 1171);
+    HWND page = OpenPage(IDC_HEADER_SECURITY, 2, IDC_EDITOR_WEP);
     ASSERT_NE(page, nullptr);
-    EXPECT_EQ(SendMessageA(GetDlgItem(page, 1171), BM_GETCHECK, 0, 0), BST_UNCHECKED);   // factory: WEP off
+    EXPECT_EQ(SendMessageA(GetDlgItem(page, IDC_EDITOR_WEP), BM_GETCHECK, 0, 0), BST_UNCHECKED);   // factory: WEP off
 
-    Send(page, 1171, BM_SETCHECK, BST_CHECKED, 0);
-    Notify(page, 1171, BN_CLICKED);
-    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(page, 1177)));
-    Send(page, 1181, CB_SETCURSEL, 0, 0);   // Hex
-    Notify(page, 1181, CBN_SELCHANGE);
-    Send(page, 1177, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("1234567890"));
+    Send(page, IDC_EDITOR_WEP, BM_SETCHECK, BST_CHECKED, 0);
+    Notify(page, IDC_EDITOR_WEP, BN_CLICKED);
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(page, IDC_EDITOR_KEY1)));
+    Send(page, IDC_EDITOR_KEY_FORMAT, CB_SETCURSEL, 0, 0);   // Hex
+    Notify(page, IDC_EDITOR_KEY_FORMAT, CBN_SELCHANGE);
+    Send(page, IDC_EDITOR_KEY1, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("1234567890"));
     const size_t before = ReadLog(logPath).size();
-    PostMessageA(page, WM_COMMAND, MAKEWPARAM(1133, STN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(page, 1133)));
+    PostMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_APPLY, STN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(page, IDC_APPLY)));
     ASSERT_TRUE(WaitFor([] { return CurrentPage() == 0; }));
 
     EXPECT_EQ(ReadSetting("ActiveSetting", "WepEnabled"), "1");

@@ -20,13 +20,11 @@ using namespace lumora_e2e;
 namespace {
 
 const char kTitle[] = "Vexa Nimbeo(TM) Wireless USB Adapter Utility";
-constexpr int kPageHost = 1002;
 constexpr int kSiteSurveyPage = 3, kLinkInfoPage = 0;
-constexpr WPARAM kShow = 32771, kSiteSurvey = 1149, kExit = 32773;
-constexpr int kNetworkList = 1052, kProfileList = 1196;
-constexpr int kRescan = 1134, kConnect = 1185, kRemove = 1187;
-constexpr int kEditorOk = 1189;
-constexpr DWORD kOnePoll = 2500;
+constexpr WPARAM kShow = ID_TRAY_SHOW, kSiteSurvey = IDC_HEADER_SITE_SURVEY, kExit = ID_TRAY_EXIT;
+constexpr int kNetworkList = IDC_SURVEY_NETWORK_LIST, kProfileList = IDC_SURVEY_PROFILE_LIST;
+constexpr int kRescan = IDC_SURVEY_RESCAN, kConnect = IDC_SURVEY_CONNECT, kRemove = IDC_SURVEY_REMOVE;
+constexpr int kEditorOk = IDC_EDITOR_OK;
 
 std::string Scenario(bool passingInRange) {
     std::string text =
@@ -42,12 +40,6 @@ std::string Scenario(bool passingInRange) {
     // The simulator notices a changed file by its time stamp and size: keep the sizes apart.
     text += passingInRange ? "InRange=1\n" : "InRange=0\n; gone\n";
     return text;
-}
-
-std::string TempPath(const char* name) {
-    char dir[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, dir);
-    return std::string(dir) + name;
 }
 
 std::string ReadFile(const std::string& path) {
@@ -119,22 +111,6 @@ private:
     void* remote_ = nullptr;
 };
 
-bool ClickAt(int x, int y, int times = 1) {
-    SetCursorPos(x, y);
-    for (int i = 0; i < times; ++i) {
-        INPUT input[2] = {};
-        input[0].type = input[1].type = INPUT_MOUSE;
-        input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-        input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-        if (SendInput(2, input, sizeof(INPUT)) != 2) return false;
-    }
-    return true;
-}
-bool Click(HWND control) {
-    RECT r{};
-    if (!control || !GetWindowRect(control, &r)) return false;
-    return ClickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-}
 bool ClickRow(RemoteList& list, int row, int times = 1) {
     if (row < 0) return false;
     const RECT r = list.rowRect(row);
@@ -181,18 +157,8 @@ protected:
         ASSERT_NE(mainWindow, nullptr) << "the main window never appeared";
     }
 
-    static int CurrentPage() {
-        DWORD_PTR page = 0;
-        if (!SendMessageTimeoutA(GetDlgItem(mainWindow, kPageHost), TCM_GETCURSEL, 0, 0, SMTO_ABORTIFHUNG, 5000, &page))
-            return -3;
-        return int(LONG_PTR(page));
-    }
-    static HWND VisiblePage() {
-        HWND host = GetDlgItem(mainWindow, kPageHost);
-        for (HWND w = GetWindow(host, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
-            if (IsWindowVisible(w)) return w;
-        return nullptr;
-    }
+    static int CurrentPage() { return lumora_e2e::CurrentPage(mainWindow); }
+    static HWND VisiblePage() { return FindPage(mainWindow, [](HWND w) { return IsWindowVisible(w) != FALSE; }); }
     static HWND SurveyPage() {
         HWND page = VisiblePage();
         return page && GetDlgItem(page, kNetworkList) ? page : nullptr;
@@ -267,9 +233,9 @@ TEST_F(SiteSurveyEndToEnd, ConnectToTheOpenNetworkOpensTheEditorAndOkAssociates)
     // then would land on whatever lies under it.
     ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(editor) != FALSE; }));
     char name[64] = {};
-    GetDlgItemTextA(editor, 1164, name, sizeof name);
+    GetDlgItemTextA(editor, IDC_EDITOR_PROFILE_NAME, name, sizeof name);
     EXPECT_STREQ(name, "HomeNet");
-    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(editor, 1165)));   // the network's SSID is fixed
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(editor, IDC_EDITOR_SSID)));   // the network's SSID is fixed
     ASSERT_TRUE(Click(GetDlgItem(editor, kEditorOk)));
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(editor); }));
 

@@ -23,10 +23,12 @@ using namespace lumora_e2e;
 namespace {
 
 const char kTitle[] = "Vexa Nimbeo(TM) Wireless USB Adapter Utility";
-constexpr int kPageHost = 1002;
-constexpr WPARAM kWizardButton = 1207, kLinkInfoButton = 1148, kAboutButton = 1146, kNext = 1212, kShow = 32771, kExit = 32773;
-constexpr int kSsid = 1024, kWepOn = 1213, kHexKey = 1216, kKey = 1165, kApply = 1133;
-constexpr int kWirelessLine = 1222, kInternetLine = 1221, kSignalPercent = 1014;
+constexpr WPARAM kWizardButton = IDC_HEADER_WIZARD, kLinkInfoButton = IDC_HEADER_LINK_INFO,
+                 kAboutButton = IDC_HEADER_ABOUT, kNext = IDC_WIZARD_NEXT, kShow = ID_TRAY_SHOW, kExit = ID_TRAY_EXIT;
+constexpr int kSsid = IDC_WIZARD_SSID, kWepOn = IDC_WIZARD_WEP_ON, kHexKey = IDC_WIZARD_HEX_KEY, kKey = IDC_WIZARD_KEY,
+              kApply = IDC_APPLY;
+constexpr int kWirelessLine = IDC_WIZARD_WIRELESS_TEXT, kInternetLine = IDC_WIZARD_INTERNET_TEXT,
+              kSignalPercent = IDC_SIGNAL_PERCENT;
 const std::string kTesting = "Connection Testing ...";
 // The checks decide 10 s after the start; the Internet one may then take its time-out.
 constexpr DWORD kVerdictMs = 10000 + 5000 + 3000;
@@ -177,28 +179,14 @@ protected:
         ASSERT_TRUE(IsWindowVisible(mainWindow));
     }
 
-    static int CurrentPage() {
-        DWORD_PTR page = 0;
-        HWND host = GetDlgItem(mainWindow, kPageHost);
-        if (!host || !SendMessageTimeoutA(host, TCM_GETCURSEL, 0, 0, SMTO_ABORTIFHUNG, 5000, &page)) return -1;
-        return int(LONG_PTR(page));
-    }
+    static int CurrentPage() { return lumora_e2e::CurrentPage(mainWindow); }
     static bool ShowPage(WPARAM command, int page) {
         PostMessageA(mainWindow, WM_COMMAND, command, 0);
         return WaitFor([page] { return CurrentPage() == page; });
     }
     // The page of the host that carries control `id`.
-    static HWND PageWith(int id) {
-        HWND host = GetDlgItem(mainWindow, kPageHost);
-        for (HWND w = GetWindow(host, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
-            if (GetDlgItem(w, id)) return w;
-        return nullptr;
-    }
-    static std::string Text(HWND page, int id) {
-        char text[256] = {};
-        GetDlgItemTextA(page, id, text, sizeof text);
-        return text;
-    }
+    static HWND PageWith(int id) { return lumora_e2e::PageWith(mainWindow, id); }
+    static std::string Text(HWND page, int id) { return ControlText(page, id); }
     static bool Reads(HWND page, int id, const std::string& text, DWORD ms) {
         return WaitFor([&] { return Text(page, id) == text; }, ms);
     }

@@ -21,7 +21,6 @@ const char kInterfaceKey[] =
     "SOFTWARE\\Microsoft\\WZCSVC\\Parameters\\Interfaces\\{6B1D2E8A-3C47-4F20-9A51-0E7C5D3B8F14}";
 const char kAppDefaults[] = "Software\\Wine\\AppDefaults\\Lumora.exe";
 const char kTitle[] = "Vexa Nimbeo(TM) Wireless USB Adapter Utility";
-constexpr DWORD kOnePoll = 2500;
 // How long the stand-in stays "stop pending": long enough that a start sent at once fails.
 constexpr DWORD kStopDelayMs = 1500;
 

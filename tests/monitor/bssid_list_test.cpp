@@ -87,15 +87,6 @@ TEST(BssidList, TheNetworkTheAdapterIsOnIsMarkedByItsBssid) {
     EXPECT_EQ(Rows(list, "Not Available")[0].image, NETIMG_AP_G);
 }
 
-TEST(BssidList, ChannelsFromFrequencies) {
-    const struct {
-        uint32_t kHz;
-        uint32_t channel;
-    } cases[] = {{2412000, 1}, {2437000, 6}, {2472000, 13}, {2484000, 14}, {5180000, 36}, {5825000, 165},
-                 {5000000, 0}, {2411999, 0}, {0, 0}, {4294967295u, 857993}};
-    for (const auto& c : cases) EXPECT_EQ(ChannelOfFrequency(c.kHz), c.channel) << c.kHz;
-}
-
 TEST(BssidList, AnSsidIsNeverReadPastItsThirtyTwoBytes) {
     Network longName = Net(std::string(32, 'A'), 1);
     longName.ssidLength = 200;

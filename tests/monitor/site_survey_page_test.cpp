@@ -137,6 +137,16 @@ protected:
         intptr_t result = 0;
         page.OnNotify(id, int(code), 0, result);
     }
+    // The driver lists exactly these bytes, to a buffer big enough for them.
+    void DriverLists(std::vector<uint8_t> bytes) {
+        library.answer = [bytes](NdisRequest& r, uint32_t& status) {
+            if (r.oid != OID_802_11_BSSID_LIST) return false;
+            r.bytesNeeded = uint32_t(bytes.size());
+            status = r.bufferLength < bytes.size() ? NDIS_STATUS_BUFFER_TOO_SHORT : 0;
+            if (status == 0) std::memcpy(r.buffer, bytes.data(), r.bytesWritten = r.bytesNeeded);
+            return true;
+        };
+    }
 };
 
 TEST_F(SiteSurveyPageTest, InitialisationBuildsBothListsWithOneSharedImageList) {
@@ -323,7 +333,9 @@ TEST_F(SiteSurveyPageTest, ProfileListShowsTheChainReversedWithRangeAndForceImag
     page.refreshProfileList();
     EXPECT_EQ(Images(kProfiles)[1], NETIMG_ADHOC);
 
-    controls.clearItems(kNetworks);                      // nothing heard: nothing in range
+    DriverLists(std::vector<uint8_t>(4, 0));   // nothing heard: nothing in range
+    SetCurrentAdapter(adapter);
+    page.refreshNetworkList();
     page.refreshProfileList();
     EXPECT_EQ(Images(kProfiles), (std::vector<int>{NETIMG_PROFILE_OUT_OF_RANGE, NETIMG_ADHOC_OUT_OF_RANGE,
                                                    NETIMG_ADHOC_OUT_OF_RANGE, NETIMG_PROFILE_OUT_OF_RANGE,
@@ -413,6 +425,22 @@ TEST_F(SiteSurveyPageTest, ConnectOpensTheEditorFilledFromTheSelectedNetwork) {
     controls.selectRow(kNetworks, -1);                // double click beside the rows
     Notify(kNetworks, kNmDblClk);
     EXPECT_EQ(dialogs.seen.size(), 3u);
+
+    // The editor is filled from the network listed, not from the row's texts: a mode the
+    // list cannot name shows no "AP" text, yet is an access point to join.
+    bssid_fixture::Network strange = bssid_fixture::Net("Strange", 9);
+    strange.mode = 7;
+    strange.dsConfig = 0;
+    DriverLists(bssid_fixture::List({strange}));
+    page.refreshNetworkList();
+    EXPECT_EQ(Column(kNetworks, kColumnAp), std::vector<std::string>{""});
+    EXPECT_EQ(Column(kNetworks, kColumnChannel), std::vector<std::string>{"0"});
+    controls.selectRow(kNetworks, 0);
+    page.OnCommand(IDC_SURVEY_CONNECT, kBnClicked);
+    ASSERT_EQ(dialogs.seen.size(), 4u);
+    EXPECT_EQ(dialogs.seen[3].ssid, "Strange");
+    EXPECT_EQ(dialogs.seen[3].networkTypeIndex, 0);
+    EXPECT_EQ(dialogs.seen[3].channelNumber, 0);
 }
 
 TEST_F(SiteSurveyPageTest, AddAndPropertiesOpenTheEditorAndRebuildTheProfileList) {

@@ -259,16 +259,4 @@ TEST_F(ProfileEditorTest, EnterChecksAndCancelStoresNothing) {
     EXPECT_TRUE(env.sim.RequestLog().empty());
 }
 
-TEST(ProfileEditorChannels, RegionCodes) {
-    const struct { uint32_t region; int first, last; } rows[] = {
-        {0x00, 1, 14}, {0x40, 1, 14}, {0x10, 1, 11}, {0x20, 1, 11}, {0x30, 1, 13},
-        {0x31, 10, 11}, {0x32, 10, 13}, {0x41, 1, 11}, {0xFFFFFFFF, 1, 11},
-    };
-    for (const auto& r : rows) {
-        const ChannelRange range = RegionChannels(r.region);
-        EXPECT_EQ(range.first, r.first) << std::hex << r.region;
-        EXPECT_EQ(range.last, r.last) << std::hex << r.region;
-    }
-}
-
 }  // namespace

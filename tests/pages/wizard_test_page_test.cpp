@@ -76,6 +76,9 @@ TEST_F(SlowAssociation, PassAtTheFourSecondTickAndOneInternetLookAtTen) {
     EXPECT_EQ(window.timers[2], 1000u);
     EXPECT_EQ(window.timers[3], 2000u);
     EXPECT_EQ(window.timers[4], 2000u);
+    page.StopTimers();   // another page chosen
+    EXPECT_TRUE(window.timers.empty());
+    page.StartTest();
     EXPECT_EQ(wireless(), kTesting);
     EXPECT_EQ(internetLine(), kTesting);
 

@@ -2,6 +2,7 @@
 // to the main window.
 #include <gtest/gtest.h>
 
+#include "controls/header_row.h"
 #include "controls/page_base.h"
 #include "platform/dialog.h"
 #include "resources/resource_ids.h"
@@ -83,7 +84,7 @@ TEST(PageBaseCommands, HeaderButtonsAndNextGoToTheParentOthersStay) {
     EXPECT_EQ(1, page.applied);
 }
 
-TEST(PageBaseLayout, HeaderRowGoesToItsPixelPlacesBeforeThePageInitialises) {
+TEST(PageBaseLayout, HeaderRowGoesToItsPixelPlacesBeforeThePageInitialisesAndHoldsWhatItHasRoomFor) {
     class Page : public PageBase {
     public:
         Page() : PageBase(103) {}
@@ -105,6 +106,14 @@ TEST(PageBaseLayout, HeaderRowGoesToItsPixelPlacesBeforeThePageInitialises) {
     // Six 106-pixel pictures fit the 662-pixel page.
     EXPECT_LE(window.placedControls[IDC_HEADER_ABOUT].first + 106, 662);
     EXPECT_EQ(std::make_pair(4, 45), window.placedControls[IDC_HEADER_RULE]);
+
+    HeaderRow row;   // every page button but the page's own, then the page's own while there is room
+    row.attach(window, IDC_HEADER_LINK_INFO);
+    EXPECT_TRUE(row.count() == 5 && row.button(IDC_HEADER_LINK_INFO) == nullptr);
+    int id = IDC_APPLY;
+    while (row.add(window, id, IDB_APPLY_BUTTON)) ++id;
+    EXPECT_EQ(id - IDC_APPLY, int(HeaderRow::kMaxButtons) - 5);
+    EXPECT_TRUE(row.count() == HeaderRow::kMaxButtons && row.button(id - 1) && !row.button(id));
 }
 
 }  // namespace

@@ -78,7 +78,7 @@ TEST_F(SimOidTest, GeneralOidsOfTheWirelessAdapter) {
     Reply cfg = Query(OID_802_11_CONFIGURATION, 32);
     ASSERT_EQ(cfg.status, NDIS_STATUS_SUCCESS);
     EXPECT_EQ(Le32(cfg.bytes.data()), 32u);
-    EXPECT_NE(FrequencyToChannel(Le32(cfg.bytes.data() + 12)), 0);
+    EXPECT_TRUE(IsTunableChannel(FrequencyToChannel(Le32(cfg.bytes.data() + 12))));
     // No link: no BSSID, an empty SSID, the noise floor.
     EXPECT_EQ(Query(OID_802_11_BSSID, 8).status, NDIS_STATUS_ADAPTER_NOT_READY);
     EXPECT_EQ(LinkSsid(), "");

@@ -15,7 +15,7 @@
 
 #include "app/language_texts.h"
 #include "app/text_source.h"
-#include "controls/hover_bitmap_button.h"
+#include "controls/header_row.h"
 #include "controls/page_base.h"
 #include "controls/page_host.h"
 #include "pages/page_services.h"
@@ -29,19 +29,6 @@
 
 namespace {
 
-struct HeaderBitmaps {
-    int id;
-    int normal;
-    int hover;
-};
-const HeaderBitmaps kHeader[] = {
-    {IDC_HEADER_WIZARD, IDB_HEADER_WIZARD, IDB_HEADER_WIZARD_HOVER},
-    {IDC_HEADER_LINK_INFO, IDB_HEADER_LINK, IDB_HEADER_LINK_HOVER},
-    {IDC_HEADER_CONFIG, IDB_HEADER_CONFIG, IDB_HEADER_CONFIG_HOVER},
-    {IDC_HEADER_SECURITY, IDB_HEADER_SECURITY, IDB_HEADER_SECURITY_HOVER},
-    {IDC_HEADER_SITE_SURVEY, IDB_HEADER_SURVEY, IDB_HEADER_SURVEY_HOVER},
-    {IDC_HEADER_ABOUT, IDB_HEADER_ABOUT, IDB_HEADER_ABOUT_HOVER},
-};
 const int kPageOfHeader[] = {5, 0, 1, 2, 3, 4};
 
 // A page whose header row is made of hover buttons, all but its own picture.
@@ -49,22 +36,14 @@ class ViewerPage : public PageBase {
 public:
     ViewerPage(int templateId, int ownHeader) : PageBase(templateId), own_(ownHeader) {}
     bool OnInitDialog() override {
-        for (size_t i = 0; i < 6; ++i) {
-            if (kHeader[i].id == own_) continue;
-            buttons_[i] = std::make_unique<HoverBitmapButton>();
-            window()->attachControl(kHeader[i].id, *buttons_[i]);
-            buttons_[i]->LoadBitmaps(kHeader[i].normal, kHeader[i].hover, kHeader[i].normal);
-        }
+        header_.attach(*window(), own_);
         return true;
     }
-    void OnMouseMove(int, int) override {
-        for (auto& b : buttons_)
-            if (b) b->ShowNormal();
-    }
+    void OnMouseMove(int, int) override { header_.showNormal(); }
 
 private:
     int own_;
-    std::unique_ptr<HoverBitmapButton> buttons_[6];
+    HeaderRow header_;
 };
 
 class Viewer : public Dialog {
@@ -96,7 +75,7 @@ public:
     bool OnCommand(int id, int) override {
         if (!switchOnClick_) return true;  // keep showing the pressed look
         for (int i = 0; i < 6; ++i)
-            if (kHeader[i].id == id) host.SelectPage(kPageOfHeader[i]);
+            if (HeaderRow::kPageButtonLooks[i].id == id) host.SelectPage(kPageOfHeader[i]);
         return true;
     }
     void OnCancel() override { PostQuitMessage(0); }

@@ -116,7 +116,7 @@ int main(int argc, char** argv) {
     }
     if (verb == "page-command" && argc > 2) {
         const int id = int(std::strtoul(argv[2], nullptr, 10));
-        for (HWND page = GetWindow(GetDlgItem(main, 1002), GW_CHILD); page; page = GetWindow(page, GW_HWNDNEXT))
+        for (HWND page = GetWindow(GetDlgItem(main, IDC_PAGE_HOST), GW_CHILD); page; page = GetWindow(page, GW_HWNDNEXT))
             if (IsWindowVisible(page) && GetDlgItem(page, id)) {
                 PostMessageA(page, WM_COMMAND, MAKEWPARAM(id, 0), LPARAM(GetDlgItem(page, id)));
                 return 0;

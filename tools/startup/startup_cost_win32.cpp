@@ -18,11 +18,11 @@
 #include <string>
 #include <vector>
 
+#include "resources/resource_ids.h"
+
 namespace {
 
 constexpr DWORD kTimeoutMs = 30000;
-constexpr WPARAM kLumoraShow = 32771, kLumoraExit = 32773;
-constexpr int kLinkStatusField = 1006;
 
 bool hasContent(const std::string& path) {
     WIN32_FILE_ATTRIBUTE_DATA data{};
@@ -34,7 +34,7 @@ BOOL CALLBACK closeWindows(HWND w, LPARAM pid) {
     DWORD owner = 0;
     GetWindowThreadProcessId(w, &owner);
     if (owner == DWORD(pid)) {
-        PostMessageA(w, WM_COMMAND, kLumoraExit, 0);
+        PostMessageA(w, WM_COMMAND, ID_TRAY_EXIT, 0);
         PostMessageA(w, WM_COMMAND, IDCANCEL, 0);
     }
     return TRUE;
@@ -43,7 +43,7 @@ BOOL CALLBACK closeWindows(HWND w, LPARAM pid) {
 BOOL CALLBACK showWindows(HWND w, LPARAM pid) {
     DWORD owner = 0;
     GetWindowThreadProcessId(w, &owner);
-    if (owner == DWORD(pid)) PostMessageA(w, WM_COMMAND, kLumoraShow, 0);
+    if (owner == DWORD(pid)) PostMessageA(w, WM_COMMAND, ID_TRAY_SHOW, 0);
     return TRUE;
 }
 
@@ -54,7 +54,7 @@ struct StatusSearch {
 
 BOOL CALLBACK findStatusIn(HWND w, LPARAM found) {
     auto* search = reinterpret_cast<StatusSearch*>(found);
-    if (GetDlgCtrlID(w) != kLinkStatusField) return TRUE;
+    if (GetDlgCtrlID(w) != IDC_LINK_STATUS) return TRUE;
     char text[256] = {};
     DWORD_PTR copied = 0;
     SendMessageTimeoutA(w, WM_GETTEXT, sizeof text, LPARAM(text), SMTO_ABORTIFHUNG, 2000, &copied);

@@ -1,4 +1,4 @@
-#include "app/windows_version.h"
+#include "platform/windows_version.h"
 
 #include "platform/desktop.h"
 #include "platform/win32_numbers.h"
@@ -40,14 +40,24 @@ uint32_t codeForNT(const OsVersionInfo& v) {
 
 }  // namespace
 
-uint32_t DetectWindowsVersion(Desktop& desktop) {
-    OsVersionInfo v;
-    if (!desktop.osVersion(true, v) && !desktop.osVersion(false, v)) return kWindowsUnknown;
+uint32_t ClassifyWindowsVersion(const OsVersionInfo& v) {
     if (v.platformId == kVerPlatformWin32Windows) return codeFor9x(v);
     if (v.platformId == kVerPlatformWin32Nt) return codeForNT(v);
     return kWindowsUnknown;
 }
 
+uint32_t DetectWindowsVersion(Desktop& desktop) {
+    OsVersionInfo v;
+    if (!desktop.osVersion(true, v) && !desktop.osVersion(false, v)) return kWindowsUnknown;
+    return ClassifyWindowsVersion(v);
+}
+
 bool HasZeroConfigService(uint32_t versionCode) {
     return versionCode == kWindowsXP || versionCode == kWindowsServer2003;
+}
+
+bool IsWin9xFamily(uint32_t versionCode) {
+    // Every NT system has a code of its own, so an unknown code is never NT.
+    return versionCode == kWindows95 || versionCode == kWindows98 || versionCode == kWindows98SE ||
+           versionCode == kWindowsUnknown;
 }
