@@ -2,10 +2,11 @@
 // tests/monitor/data: every request the driver receives (the simulator's log, bytes
 // included) and what the user sees after each tick (the fields, both bars, both graphs,
 // the icon and tooltip the shell was last given). How often the window system is told
-// may change; what reaches the driver and the screen may not.
+// may change, and is only ever for a change; what reaches the driver and the screen may not.
 //   LUMORA_RECORD=1 build/host/tests/monitor/link_monitor_record_test   writes them afresh
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -35,8 +36,18 @@ std::string Shown(LinkMonitorRig& rig) {
     return out.str();
 }
 
+// Every modify the shell received since `from` changed the icon or the tooltip it shows.
+void ExpectOnlyChangesReachedTheShell(const FakeTrayShell& shell, size_t from) {
+    for (size_t i = std::max<size_t>(from, 1); i < shell.notifies.size(); ++i) {
+        const TrayIconRecord& was = shell.notifies[i - 1].record;
+        const TrayIconRecord& now = shell.notifies[i].record;
+        EXPECT_TRUE(now.icon != was.icon || std::string(now.tip) != was.tip) << "modify " << i;
+    }
+}
+
 std::string Record(LinkMonitorRig::Link link, int ticks) {
     LinkMonitorRig rig(link);
+    const size_t created = rig.trayShell.notifies.size();
     std::ostringstream out;
     for (int t = 1; t <= ticks; ++t) {
         rig.env.sim.ClearRequestLog();
@@ -45,6 +56,9 @@ std::string Record(LinkMonitorRig::Link link, int ticks) {
         for (const SimRequestLogEntry& e : rig.env.sim.RequestLog()) out << FormatLogLine(e) << '\n';
         out << Shown(rig);
     }
+    // How often the window system is told: only of changes.
+    EXPECT_EQ(rig.controls.unchangedTextSets, 0);
+    ExpectOnlyChangesReachedTheShell(rig.trayShell, created);
     return out.str();
 }
 
