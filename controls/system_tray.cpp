@@ -145,10 +145,10 @@ bool CSystemTray::SetIcon(const std::string& resourceName) {
 }
 
 bool CSystemTray::SetIcon(int resourceId) {
-    return SetIcon(LoadIcon(resourceId));
+    return SetIcon(loadSharedIcon(resourceId));
 }
 
-TrayShell::Handle CSystemTray::LoadIcon(int resourceId) {
+TrayShell::Handle CSystemTray::loadSharedIcon(int resourceId) {
     // Shared icons: a resource gives the same handle for the life of the program, so it
     // is asked for once, not on every tick.
     for (const LoadedIcon& loaded : loadedIcons_)

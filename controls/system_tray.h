@@ -43,8 +43,9 @@ public:
     bool SetIcon(const std::string& resourceName);
     bool SetIcon(int resourceId);
     bool SetTooltipText(const std::string& text);
-    // A shared icon of default size from the program's resources.
-    TrayShell::Handle LoadIcon(int resourceId);
+    // A shared icon of default size from the program's resources. (Inline: <windows.h>
+    // renames LoadIcon in the files that include it.)
+    TrayShell::Handle LoadIcon(int resourceId) { return loadSharedIcon(resourceId); }
     std::string GetTooltipText() const { return record_.tip; }
 
     bool ShowIcon();
@@ -74,6 +75,7 @@ public:
     const TrayIconRecord& Record() const { return record_; }
 
 private:
+    TrayShell::Handle loadSharedIcon(int resourceId);
     TrayShell::Handle targetWindow();
     void retryPendingAdd();
     bool modify();
