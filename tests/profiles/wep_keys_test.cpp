@@ -83,7 +83,8 @@ protected:
 
     FakeControls ui;
     FakeDesktop desktop;
-    WepKeyFields fields{ui, desktop};
+    KeyCheckGuard guard;
+    WepKeyFields fields{ui, desktop, guard};
 };
 
 TEST_F(KeyFieldsTest, HexFieldRefusesALetterAndStopsAtTenDigits) {

@@ -52,7 +52,8 @@ public:
     HWND hwnd = nullptr;
     ControlsWin32 controls;
     FakeDesktop desktop;
-    WepKeyFields fields{controls, desktop};
+    KeyCheckGuard guard;
+    WepKeyFields fields{controls, desktop, guard};
     bool wired = false;
     int changes = 0;
 
