@@ -13,11 +13,17 @@ public:
     void attach(DialogWindow& window, bool wizardButtonClickable);
     // The mouse moved over the page itself: every button back to its normal bitmap.
     void showNormal();
-    // Any other hover button of the page joins the row's return to normal.
-    void add(HoverBitmapButton& button) { extra_[extraCount_++] = &button; }
+    // Any other hover button of the page joins the row's return to normal; a page has
+    // room for kMaxExtra of them. False, and the button left out, when the row is full.
+    static constexpr int kMaxExtra = 2;
+    bool add(HoverBitmapButton& button) {
+        if (extraCount_ >= kMaxExtra) return false;
+        extra_[extraCount_++] = &button;
+        return true;
+    }
 
 private:
     HoverBitmapButton buttons_[6];
-    HoverBitmapButton* extra_[2] = {};
+    HoverBitmapButton* extra_[kMaxExtra] = {};
     int extraCount_ = 0;
 };

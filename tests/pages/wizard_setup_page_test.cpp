@@ -294,3 +294,12 @@ TEST_F(SetupPageOnAStrictDriver, ARefusedKeyIsReportedAndApplyGoesOn) {
 }
 
 }  // namespace
+
+// The row keeps the buttons it has room for; one more is refused, not written past it.
+TEST(WizardHeaderRowExtras, ARowHoldsTwoExtraButtonsAndRefusesAThird) {
+    WizardHeaderRow row;
+    HoverBitmapButton buttons[WizardHeaderRow::kMaxExtra + 1];
+    for (int i = 0; i < WizardHeaderRow::kMaxExtra; ++i) EXPECT_TRUE(row.add(buttons[i])) << i;
+    EXPECT_FALSE(row.add(buttons[WizardHeaderRow::kMaxExtra]));
+    row.showNormal();
+}
