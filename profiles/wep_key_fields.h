@@ -60,12 +60,13 @@ private:
     bool active_ = false;
 };
 
-// The hexadecimal check of one key edit, for any window with such an edit: while the
-// edit's text is not empty and holds a character that is not a hexadecimal digit, beep
-// once and delete its last character (focus, select it, scroll to it, clear it). An
-// empty text is left alone. Returns the number of characters removed; 0 when called
-// while the guard is already active. Each window keeps one guard per set of key edits
-// and tests it first in its change and focus handlers.
+// The hexadecimal check of one key edit, for any window with such an edit: a text that
+// holds a character that is not a hexadecimal digit loses characters from its end until
+// only digits are left, one beep for each; the edit gets the focus and the dropped tail
+// is selected, scrolled to and cleared in one edit. An empty text is left alone.
+// Returns the number of characters removed; 0 when called while the guard is already
+// active. Each window keeps one guard per set of key edits and tests it first in its
+// change and focus handlers.
 int trimToHexDigits(Controls& controls, int editId, Desktop& desktop, KeyCheckGuard& guard);
 
 class WepKeyFields {
