@@ -9,6 +9,7 @@
 // - no listed profile is one of the store's own sections or a key that is not there;
 // - ActiveSetting is left as it was or is a copy of a stored profile, never emptied.
 // Shared by the property tests and the fuzz targets; a check answers "" or what broke.
+#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
@@ -58,6 +59,20 @@ public:
         for (const auto& [name, text] : now)
             if (before.at(name) != text) changed += " " + name + "=\"" + text + "\"";
         return "ActiveSetting changed (" + changed + " ) into no copy of a stored profile among:" + names;
+    }
+    // Stored user profiles met following the raw links from FactoryDefault and from
+    // `from` (where a search stands): every profile a walk could reach.
+    std::vector<std::string> reachable(const std::string& from) const {
+        std::vector<std::string> out;
+        std::vector<std::string> seen;
+        for (std::string p : {std::string("FactoryDefault"), from}) {
+            while (!p.empty() && std::find(seen.begin(), seen.end(), fold(p)) == seen.end()) {
+                seen.push_back(fold(p));
+                if (isUserProfile(p)) out.push_back(p);
+                p = settings.readValue(p, "NextProfile", "");
+            }
+        }
+        return out;
     }
     // "" when every listed profile is a stored user profile.
     std::string listCheck() const {
