@@ -234,6 +234,12 @@ void SiteSurveyPage::editProfile() {
 void SiteSurveyPage::connectWithProfile() {
     const std::string name = selectedProfile();
     if (name.empty()) return;
+    // A row whose profile another tool deleted since the list was made: applying it
+    // would send, and make the settings in force, a profile of empty values.
+    if (!services_.store.isStoredProfile(name)) {
+        refreshProfileList();
+        return;
+    }
     // The editor carries the apply; it is never shown here.
     ProfileEditorDialog editor(services_);
     editing(editor, name);
