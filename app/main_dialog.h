@@ -63,7 +63,7 @@ public:
     bool OnCommand(int id, int code) override;
     void OnTimer(unsigned timerId) override;
     void OnCancel() override;
-    void OnOK() override {}
+    void OnOK() override;
     bool OnSysCommand(unsigned command) override;
     void OnMouseMove(int x, int y) override;
     bool OnWindowMessage(unsigned message, uintptr_t wParam, intptr_t lParam,
@@ -83,6 +83,8 @@ private:
     void next();
     void switchPage(int command);
     void dropCurrentAdapter();
+    bool pressOnCurrentPage(int id);
+    static Rect pageHostPlace(const Size& client);
     void loadHeaderRow();
 
     Parts parts_;

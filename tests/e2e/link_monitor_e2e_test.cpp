@@ -40,12 +40,6 @@ std::string Scenario(bool vexa, bool backup) {
     return text;
 }
 
-std::string TempPath(const char* name) {
-    char dir[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, dir);
-    return std::string(dir) + name;
-}
-
 // Bounded: a hung program fails the step instead of hanging the run.
 std::string TextOf(HWND control) {
     char buffer[512] = {};

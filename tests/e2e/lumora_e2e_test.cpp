@@ -43,12 +43,6 @@ std::string Scenario(bool productPresent) {
     return text;
 }
 
-std::string TempPath(const char* name) {
-    char dir[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, dir);
-    return std::string(dir) + name;
-}
-
 class LumoraEndToEnd : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {

@@ -33,12 +33,6 @@ const char kScenario[] =
     "[Network party]\nSsid=PartyNet\nChannel=11\nMode=adhoc\n"
     "[Network lab]\nSsid=VexaLab\nChannel=11\nWep=64\nKey=1234567890\n";
 
-std::string TempPath(const char* name) {
-    char dir[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, dir);
-    return std::string(dir) + name;
-}
-
 struct LogLine {
     bool set;
     std::string oid;     // 8 upper-case hex digits
