@@ -7,14 +7,13 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <shlwapi.h>
 
-#include <algorithm>
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "app/main_dialog.h"
 #include "lumora_process.h"
 #include "resources/resource_ids.h"
 
@@ -36,51 +35,26 @@ const PageVisit kPages[] = {
     {4, IDC_HEADER_ABOUT},     {5, IDC_HEADER_WIZARD}, {6, IDC_WIZARD_NEXT},     {7, IDC_WIZARD_NEXT},
 };
 
-// The screen's DPI for the programs started while it lives; the old value comes back.
-class ScreenDpi {
-public:
-    explicit ScreenDpi(DWORD dpi) {
-        HKEY key = nullptr;
-        if (RegCreateKeyExA(HKEY_CURRENT_USER, kDesktopKey, 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr, &key,
-                            nullptr) != ERROR_SUCCESS)
-            return;
-        DWORD size = sizeof old_;
-        hadOld_ = RegQueryValueExA(key, "LogPixels", nullptr, nullptr, reinterpret_cast<BYTE*>(&old_), &size) ==
-                  ERROR_SUCCESS;
-        set_ = RegSetValueExA(key, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof dpi) ==
-               ERROR_SUCCESS;
-        RegCloseKey(key);
-    }
-    ~ScreenDpi() {
-        HKEY key = nullptr;
-        if (RegOpenKeyExA(HKEY_CURRENT_USER, kDesktopKey, 0, KEY_WRITE, &key) != ERROR_SUCCESS) return;
-        if (hadOld_)
-            RegSetValueExA(key, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&old_), sizeof old_);
-        else
-            RegDeleteValueA(key, "LogPixels");
-        RegCloseKey(key);
-    }
-    bool set() const { return set_; }
-
-private:
-    DWORD old_ = 0;
-    bool hadOld_ = false;
-    bool set_ = false;
+// The screen's DPI for the programs started while it lives (a fresh prefix has none set).
+struct ScreenDpi {
+    explicit ScreenDpi(DWORD dpi)
+        : set(SHSetValueA(HKEY_CURRENT_USER, kDesktopKey, "LogPixels", REG_DWORD, &dpi, sizeof dpi) == ERROR_SUCCESS) {}
+    ~ScreenDpi() { SHDeleteValueA(HKEY_CURRENT_USER, kDesktopKey, "LogPixels"); }
+    const bool set;
 };
 
-bool IsButton(HWND w) {
-    char cls[32] = {};
-    GetClassNameA(w, cls, sizeof cls);
-    const LONG style = GetWindowLongA(w, GWL_STYLE);
-    if (lstrcmpiA(cls, "Static") == 0) return (style & SS_NOTIFY) != 0;   // a picture button
-    const LONG kind = style & BS_TYPEMASK;
-    return lstrcmpiA(cls, "Button") == 0 && (kind == BS_PUSHBUTTON || kind == BS_DEFPUSHBUTTON);
-}
-
-std::vector<HWND> PressableButtons(HWND page) {
+// The controls of `dialog` a mouse can press: picture buttons and push buttons.
+std::vector<HWND> PressableButtons(HWND dialog) {
     std::vector<HWND> out;
-    for (HWND w = GetWindow(page, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
-        if (IsWindowVisible(w) && IsWindowEnabled(w) && IsButton(w)) out.push_back(w);
+    for (HWND w = GetWindow(dialog, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) {
+        char cls[32] = {};
+        GetClassNameA(w, cls, sizeof cls);
+        const LONG style = GetWindowLongA(w, GWL_STYLE), kind = style & BS_TYPEMASK;
+        const bool button = lstrcmpiA(cls, "Static") == 0 ? (style & SS_NOTIFY) != 0
+                                                          : lstrcmpiA(cls, "Button") == 0 &&
+                                                                (kind == BS_PUSHBUTTON || kind == BS_DEFPUSHBUTTON);
+        if (button && IsWindowVisible(w) && IsWindowEnabled(w)) out.push_back(w);
+    }
     return out;
 }
 
@@ -270,7 +244,7 @@ TEST_F(WindowEndToEnd, EveryPageFitsTheWindowAt96And120And144Dpi) {
     for (DWORD dpi : {96u, 120u, 144u}) {
         SCOPED_TRACE(dpi);
         ScreenDpi screen(dpi);
-        ASSERT_TRUE(screen.set());
+        ASSERT_TRUE(screen.set);
         ASSERT_NO_FATAL_FAILURE(StartShown());
         RECT client{};
         GetClientRect(main, &client);
@@ -290,9 +264,7 @@ TEST_F(WindowEndToEnd, EveryPageFitsTheWindowAt96And120And144Dpi) {
                 GetWindowRect(w, &r);
                 EXPECT_TRUE(r.left >= area.left && r.top >= area.top && r.right <= area.right &&
                             r.bottom <= area.bottom)
-                    << "control " << GetDlgCtrlID(w) << " at " << r.left << "," << r.top << "-" << r.right << ","
-                    << r.bottom << " outside " << area.left << "," << area.top << "-" << area.right << ","
-                    << area.bottom;
+                    << "control " << GetDlgCtrlID(w) << " reaches " << r.right << "," << r.bottom;
                 ++checked;
             }
             EXPECT_GE(checked, 8);
