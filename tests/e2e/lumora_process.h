@@ -60,10 +60,11 @@ std::string ReadSetting(const std::string& section, const std::string& name,
 void WriteSetting(const std::string& section, const std::string& name, const std::string& value);
 void RemoveAllSettings();
 
+// Full path of a file in the temporary folder.
+std::string TempPath(const char* name);
+
 // Full path of a file in this test program's own folder (bin/, where everything lands).
 std::string BesideThisProgram(const std::string& file);
-// `name` in the folder for temporary files.
-std::string TempPath(const char* name);
 
 bool WriteTextFile(const std::string& path, const std::string& text);
 
