@@ -177,6 +177,12 @@ void WriteSetting(const std::string& section, const std::string& name, const std
 
 void RemoveAllSettings() { SHDeleteKeyA(HKEY_CURRENT_USER, kRoot); }
 
+std::string TempPath(const char* name) {
+    char dir[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, dir);
+    return std::string(dir) + name;
+}
+
 std::string BesideThisProgram(const std::string& file) {
     char path[MAX_PATH + 1] = {};
     DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
@@ -210,18 +216,20 @@ std::string RequestLog::Text() const {
 
 void RequestLog::Mark() { mark_ = Text().size(); }
 
-bool RequestLog::WaitForLine(const std::string& prefix, DWORD ms) {
+bool RequestLog::WaitForLines(const std::string& prefix, size_t count, DWORD ms) {
     return WaitFor(
         [&] {
             const std::string text = Text();
+            size_t found = 0;
             for (size_t at = text.find(prefix, mark_); at != std::string::npos; at = text.find(prefix, at + 1))
-                if (at == 0 || text[at - 1] == '\n') return true;
+                if ((at == 0 || text[at - 1] == '\n') && ++found >= count) return true;
             return false;
         },
         ms);
 }
 
 std::string ProductFoundLine() { return "Q \\DEVICE\\{6B1D2E8A-3C47-4F20-9A51-0E7C5D3B8F14} 0D010102 36 00000000 "; }
+std::string MonitorTickLine() { return "Q \\DEVICE\\{6B1D2E8A-3C47-4F20-9A51-0E7C5D3B8F14} 00010107 4 "; }
 std::string LinkUpLine() { return "Q \\DEVICE\\{6B1D2E8A-3C47-4F20-9A51-0E7C5D3B8F14} 00010114 4 00000000 00000000"; }
 
 bool WriteTextFile(const std::string& path, const std::string& text) {
@@ -233,10 +241,5 @@ bool WriteTextFile(const std::string& path, const std::string& text) {
     return ok;
 }
 
-std::string TempPath(const char* name) {
-    char dir[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, dir);
-    return std::string(dir) + name;
-}
 
 }  // namespace lumora_e2e

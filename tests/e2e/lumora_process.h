@@ -60,10 +60,11 @@ std::string ReadSetting(const std::string& section, const std::string& name,
 void WriteSetting(const std::string& section, const std::string& name, const std::string& value);
 void RemoveAllSettings();
 
+// Full path of a file in the temporary folder.
+std::string TempPath(const char* name);
+
 // Full path of a file in this test program's own folder (bin/, where everything lands).
 std::string BesideThisProgram(const std::string& file);
-// `name` in the folder for temporary files.
-std::string TempPath(const char* name);
 
 bool WriteTextFile(const std::string& path, const std::string& text);
 
@@ -81,7 +82,9 @@ public:
     // Later waits look only at what is logged after this point.
     void Mark();
     // True as soon as a line after the mark begins with `prefix`; false after `ms`.
-    bool WaitForLine(const std::string& prefix, DWORD ms = kWaitMs);
+    bool WaitForLine(const std::string& prefix, DWORD ms = kWaitMs) { return WaitForLines(prefix, 1, ms); }
+    // True as soon as `count` lines after the mark begin with `prefix`; false after `ms`.
+    bool WaitForLines(const std::string& prefix, size_t count, DWORD ms = kWaitMs);
 
 private:
     std::string Text() const;
@@ -95,5 +98,7 @@ private:
 std::string ProductFoundLine();
 // The product adapter reporting its medium connected: the link monitor has seen the link.
 std::string LinkUpLine();
+// The link-speed query that every tick of the link monitor makes, and nothing else.
+std::string MonitorTickLine();
 
 }  // namespace lumora_e2e

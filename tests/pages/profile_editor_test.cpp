@@ -68,6 +68,8 @@ TEST_F(ProfileEditorTest, ConnectToAnOpenNetworkStoresAnOpenProfileWhateverTheLi
 
     ASSERT_TRUE(closedWithOk());
     EXPECT_TRUE(env.desktop.messages.empty());
+    EXPECT_EQ(env.desktop.busySpells, 1);   // the hourglass while connecting, then back
+    EXPECT_FALSE(env.desktop.busy);
     const struct { const char* name; const char* text; } stored[] = {
         {"SSID", "HomeNet"}, {"OperationMode", "0"}, {"Channel", "6"}, {"Authentication", "2"},
         {"WepEnabled", "0"}, {"1X", "0"}, {"KeyIndex", "1"}, {"Key1Length", "0"}, {"Key3Length", "0"},
@@ -207,6 +209,16 @@ TEST_F(ProfileEditorTest, EditLoadsTheProfileAndAChannelTheListLacksIsStoredEmpt
     EXPECT_EQ(value("Cafe", "Key3"), "00112233445566778899AABBCC");
     EXPECT_EQ(value("FactoryDefault", "NextProfile"), "Cafe");
     EXPECT_EQ(value("ActiveSetting", "ProfileName"), "Cafe");
+}
+
+TEST_F(ProfileEditorTest, ALongNonHexStoredKeyIsTrimmedWithoutNesting) {
+    env.profile("Cafe", {{"KeyFormat", "0"}, {"Key4", "AB" + std::string(150, '-')}, {"WepEnabled", "1"}});
+    editor.profileName = "Cafe";
+    open(EditorMode::Edit);
+    EXPECT_EQ(controls.getText(WepKeyId::edit(4)), "AB");
+    EXPECT_EQ(env.desktop.beeps, 150);
+    EXPECT_LE(controls.deepest, 2);
+    EXPECT_FALSE(controls.runaway);
 }
 
 TEST_F(ProfileEditorTest, AddNewOverAnExistingNameKeepsItsPlaceInTheChain) {
