@@ -4,6 +4,9 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
+
+#include "adapter/adapter_library.h"
 
 constexpr uint32_t kPrivateCommandWords = 3844;
 constexpr uint32_t kPrivateCommandBytes = kPrivateCommandWords * 4;   // 15376 = 0x3C10
@@ -31,7 +34,7 @@ constexpr uint32_t kPrivateCmdTraffic = 880;      // word 7: bytes sent; word 13
 constexpr uint32_t kPrivateCmdRegion = 2193;      // word 2: regulatory region code
 constexpr uint32_t kPrivateCmdVersion = 16;       // words 4-7: version numbers
 
-// Name of the channel's event, created around each command and closed after it.
+// Name of the channel's event.
 constexpr const char* kPrivateChannelEventName = "OiderComOverlappedEvent";
 
 using PrivateCommandRecord = std::array<uint32_t, kPrivateCommandWords>;
@@ -40,3 +43,29 @@ using PrivateCommandRecord = std::array<uint32_t, kPrivateCommandWords>;
 void BuildPrivatePacket(const PrivateCommandRecord& record, uint8_t* packet);
 // Copies the payload of `packet` (kPrivatePacketBytes long) back into `record`.
 void ReadPrivatePacketPayload(const uint8_t* packet, PrivateCommandRecord& record);
+
+// What the channel needs beside a command: its named event, its packet and a record for
+// the link snapshot's commands. Commands come five a second, one at a time from the
+// user-interface thread, for the whole life of the program, so each is made by the first
+// command that needs it and kept, not made and freed around every command. A part that
+// cannot be made is asked for again by the next command.
+class PrivateChannel {
+public:
+    explicit PrivateChannel(AdapterLibrary& library) : library_(library) {}
+    ~PrivateChannel();
+    PrivateChannel(const PrivateChannel&) = delete;
+    PrivateChannel& operator=(const PrivateChannel&) = delete;
+
+    // The reset event "OiderComOverlappedEvent"; 0 when it cannot be made.
+    EventHandle Event();
+    // A kPrivatePacketBytes buffer, or null when there is no memory for it.
+    uint8_t* Packet();
+    // A record for the snapshot's commands, or null when there is no memory for it.
+    PrivateCommandRecord* SnapshotRecord();
+
+private:
+    AdapterLibrary& library_;
+    EventHandle event_ = 0;
+    std::unique_ptr<uint8_t[]> packet_;
+    std::unique_ptr<PrivateCommandRecord> record_;
+};

@@ -2,8 +2,6 @@
 
 #include <cstdio>
 #include <cstring>
-#include <memory>
-#include <new>
 
 #include "adapter/ndis_queries.h"
 
@@ -218,8 +216,10 @@ bool QAdapterInfo::RefreshStatus() {
     QueryI32(*this, OID_802_11_RSSI, rssi);
 
     // A command that fails leaves its field as it was.
-    std::unique_ptr<PrivateCommandRecord> record(new (std::nothrow) PrivateCommandRecord());
+    PrivateCommandRecord* record = context_->privateChannel().SnapshotRecord();
     if (!record) return true;
+    // Each snapshot starts from a blank record, whatever the last one's replies left in it.
+    record->fill(0);
     auto send = [&](uint32_t command) {
         (*record)[0] = command;
         (*record)[1] = kPrivateStatusRequest;
@@ -248,24 +248,20 @@ bool QAdapterInfo::SendPrivateCommand(PrivateCommandRecord& record) {
     // The channel never opens the adapter itself; without a handle there is nobody to ask.
     if (adapterHandle == kNoHandle) return false;
     AdapterLibrary& lib = context_->library();
-    const EventHandle channelEvent = lib.CreateSignalEvent(kPrivateChannelEventName);
+    PrivateChannel& channel = context_->privateChannel();
+    const EventHandle channelEvent = channel.Event();
     if (channelEvent == 0) return false;
     lib.ResetSignalEvent(channelEvent);
-
-    std::unique_ptr<uint8_t[]> packet(new (std::nothrow) uint8_t[kPrivatePacketBytes]);
-    if (!packet) {
-        lib.CloseSignalEvent(channelEvent);
-        return false;
-    }
-    BuildPrivatePacket(record, packet.get());
+    uint8_t* packet = channel.Packet();
+    if (!packet) return false;
+    BuildPrivatePacket(record, packet);
 
     NdisRequest request;
     request.requestType = NdisRequestQueryInformation;
     request.oid = OID_PRIVATE_COMMAND;
-    request.buffer = packet.get();
+    request.buffer = packet;
     request.bufferLength = kPrivatePacketBytes;
     const uint32_t status = lib.MakeNdisRequest(adapterHandle, request, channelEvent);
-    if (status == NDIS_STATUS_SUCCESS) ReadPrivatePacketPayload(packet.get(), record);
-    lib.CloseSignalEvent(channelEvent);
+    if (status == NDIS_STATUS_SUCCESS) ReadPrivatePacketPayload(packet, record);
     return status == NDIS_STATUS_SUCCESS && record[1] == kPrivateStatusDone;
 }

@@ -34,7 +34,10 @@ int BarGraph::SetBarCount(unsigned n) {
 
 void BarGraph::SetBarHeight(int index, int height) {
     if (index < 0 || static_cast<unsigned>(index) >= barCount_ || height < 0) return;
-    heights_[static_cast<size_t>(index)] = clampToInt32(static_cast<int64_t>(scale_) * height);
+    const int32_t stored = clampToInt32(static_cast<int64_t>(scale_) * height);
+    // Forty bars are set every second, most of them to the height they have.
+    if (heights_[static_cast<size_t>(index)] == stored) return;
+    heights_[static_cast<size_t>(index)] = stored;
     repaint();
 }
 

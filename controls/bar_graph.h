@@ -19,8 +19,8 @@ public:
     // n bars from now on, and a repaint; -1 (nothing changes) when n is wider than the
     // control in pixels or more than the 40 bars it has room for.
     int SetBarCount(unsigned n);
-    // Stores scale x height for bar 'index' and repaints; ignored for an index outside
-    // the bars in use or a negative height.
+    // Stores scale x height for bar 'index' and repaints when that changed it; ignored
+    // for an index outside the bars in use or a negative height.
     void SetBarHeight(int index, int height);
     // Rescales the stored heights to the new scale, stores it and repaints.
     void SetScale(int scale);

@@ -125,11 +125,15 @@ bool CSystemTray::ShowIcon() {
 }
 
 bool CSystemTray::modify() {
-    return shell_.notifyIcon(TrayShell::Notify::Modify, record_);
+    shellBehind_ = !shell_.notifyIcon(TrayShell::Notify::Modify, record_);
+    return !shellBehind_;
 }
 
 bool CSystemTray::SetIcon(TrayShell::Handle icon) {
     if (!enabled_) return false;
+    // The monitor sets the icon every second; the shell hears only of a change. (While
+    // hidden nothing is sent anyway; ShowIcon sends the icon with the state.)
+    if (icon == record_.icon && !hidden_ && !shellBehind_) return true;
     record_.flags = TrayIconRecord::kIcon;
     record_.icon = icon;
     if (hidden_) return true;
@@ -141,13 +145,29 @@ bool CSystemTray::SetIcon(const std::string& resourceName) {
 }
 
 bool CSystemTray::SetIcon(int resourceId) {
-    return SetIcon(shell_.loadIcon(resourceId));
+    return SetIcon(loadSharedIcon(resourceId));
+}
+
+TrayShell::Handle CSystemTray::loadSharedIcon(int resourceId) {
+    // Shared icons: a resource gives the same handle for the life of the program, so it
+    // is asked for once, not on every tick.
+    for (const LoadedIcon& loaded : loadedIcons_)
+        if (loaded.handle && loaded.resourceId == resourceId) return loaded.handle;
+    const TrayShell::Handle handle = shell_.loadIcon(resourceId);
+    if (handle) {
+        loadedIcons_[nextLoadedIcon_] = {resourceId, handle};
+        nextLoadedIcon_ = (nextLoadedIcon_ + 1) % loadedIcons_.size();
+    }
+    return handle;
 }
 
 bool CSystemTray::SetTooltipText(const std::string& text) {
     if (!enabled_) return false;
+    decltype(record_.tip) tip;
+    copyText(tip, text.c_str(), maxTipLength_ - 1);
+    if (std::memcmp(tip, record_.tip, sizeof tip) == 0 && !hidden_ && !shellBehind_) return true;
     record_.flags = TrayIconRecord::kTip;
-    copyText(record_.tip, text.c_str(), maxTipLength_ - 1);
+    std::memcpy(record_.tip, tip, sizeof tip);
     if (hidden_) return true;
     return modify();
 }

@@ -4,6 +4,8 @@
 // reach the shell when it is shown again, and a failed add is retried when the taskbar
 // comes back. Everything platform-shaped goes through TrayShell.
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -35,12 +37,15 @@ public:
                 TrayShell::Handle icon, uint32_t iconId, bool hidden, const char* balloonText,
                 const char* balloonTitle, uint32_t balloonIconFlags, uint32_t balloonSeconds);
 
+    // Icon and tooltip reach the shell only when they change (or when the shell missed
+    // the last change).
     bool SetIcon(TrayShell::Handle icon);
     bool SetIcon(const std::string& resourceName);
     bool SetIcon(int resourceId);
     bool SetTooltipText(const std::string& text);
-    // A shared icon of default size from the program's resources.
-    TrayShell::Handle LoadIcon(int resourceId) { return shell_.loadIcon(resourceId); }
+    // A shared icon of default size from the program's resources. (Inline: <windows.h>
+    // renames LoadIcon in the files that include it.)
+    TrayShell::Handle LoadIcon(int resourceId) { return loadSharedIcon(resourceId); }
     std::string GetTooltipText() const { return record_.tip; }
 
     bool ShowIcon();
@@ -70,12 +75,23 @@ public:
     const TrayIconRecord& Record() const { return record_; }
 
 private:
+    TrayShell::Handle loadSharedIcon(int resourceId);
     TrayShell::Handle targetWindow();
     void retryPendingAdd();
     bool modify();
 
+    struct LoadedIcon {
+        int resourceId = 0;
+        TrayShell::Handle handle = 0;
+    };
+
     TrayShell& shell_;
     TextLookup texts_;
+    // The tray's six icons, and room to spare.
+    std::array<LoadedIcon, 8> loadedIcons_{};
+    size_t nextLoadedIcon_ = 0;
+    // The last modify failed: the shell shows something older than record_.
+    bool shellBehind_ = false;
     TrayIconRecord record_;
     TrayShell::Handle window_ = 0;
     TrayShell::Handle target_ = 0;

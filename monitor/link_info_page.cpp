@@ -120,12 +120,12 @@ void LinkInfoPage::monitorTick() {
 
 void LinkInfoPage::showDisconnected(QAdapterInfo& adapter) {
     setTray(IDI_TRAY_NO_SIGNAL, kTipNoConnect);
-    controls().setText(IDC_LINK_SSID, adapter.GetSsidText());
+    controls().showText(IDC_LINK_SSID, adapter.GetSsidText());
     display_.showSignal(controls(), 0, 0);
     statusText_ = kNetworkSearch;
     // Ad hoc with nobody to join: there is nothing to search for, the network is ours.
     if (services_.store.readValue(ProfileName::ActiveSetting, ProfileValue::OperationMode) == ProfileText::AdHoc) {
-        controls().setText(IDC_LINK_STATUS, kJoined + adapter.GetBssidText());
+        controls().showText(IDC_LINK_STATUS, kJoined + adapter.GetBssidText());
         return;
     }
     searchStep();
@@ -133,7 +133,7 @@ void LinkInfoPage::showDisconnected(QAdapterInfo& adapter) {
 
 void LinkInfoPage::showConnected(QAdapterInfo& adapter, int strength, int quality) {
     const std::string ssid = adapter.GetSsidText();
-    controls().setText(IDC_LINK_SSID, ssid);
+    controls().showText(IDC_LINK_SSID, ssid);
     // The SSID seen on a working link is the one in force. Written only when it changed:
     // the store is the registry, and this runs every second all day.
     if (!ssid.empty() && services_.store.readValue(ProfileName::ActiveSetting, ProfileValue::SSID) != ssid)
@@ -145,7 +145,7 @@ void LinkInfoPage::showConnected(QAdapterInfo& adapter, int strength, int qualit
     uint32_t mode = 0;
     const char* label = "";
     if (QueryU32(adapter, OID_802_11_INFRASTRUCTURE_MODE, mode)) label = modeLabel(mode);
-    controls().setText(IDC_LINK_STATUS, label + adapter.GetBssidText());
+    controls().showText(IDC_LINK_STATUS, label + adapter.GetBssidText());
 }
 
 void LinkInfoPage::showChannelAndRate(QAdapterInfo& adapter) {
@@ -153,20 +153,19 @@ void LinkInfoPage::showChannelAndRate(QAdapterInfo& adapter) {
     if (QueryConfiguration(adapter, config)) {
         // A frequency outside the plan says nothing about the channel: keep what is shown.
         const int channel = FrequencyToChannel(config.DSConfig);
-        if (channel != kNoChannel) controls().setText(IDC_LINK_CHANNEL, decimal(channel));
+        if (channel != kNoChannel) controls().showText(IDC_LINK_CHANNEL, decimal(channel));
     }
     uint32_t speed = 0;
     if (QueryU32(adapter, OID_GEN_LINK_SPEED, speed))
-        controls().setText(IDC_LINK_TX_RATE, rateText(speed));
+        controls().showText(IDC_LINK_TX_RATE, rateText(speed));
 }
 
 void LinkInfoPage::setTray(int icon, const char* tooltip) {
     CSystemTray* tray = GetTrayIcon();
     if (!tray) return;
-    // Only changes reach the shell: the icon is shared, so the same resource gives the
-    // same handle.
-    if (tray->Record().icon != tray->LoadIcon(icon)) tray->SetIcon(icon);
-    if (tray->GetTooltipText() != tooltip) tray->SetTooltipText(tooltip);
+    // Every tick says what should show; the tray tells the shell only what changed.
+    tray->SetIcon(icon);
+    tray->SetTooltipText(tooltip);
 }
 
 void LinkInfoPage::resetSearch() {
@@ -195,8 +194,8 @@ void LinkInfoPage::searchStep() {
     ProfileStore& store = services_.store;
     if (retryCount_ < kRetries) {
         statusText_ += dotTrail_;
-        c.setText(IDC_LINK_STATUS, statusText_);
-        c.setText(IDC_LINK_SSID, kRescanSsid + store.readValue(ProfileName::ActiveSetting, ProfileValue::SSID));
+        c.showText(IDC_LINK_STATUS, statusText_);
+        c.showText(IDC_LINK_SSID, kRescanSsid + store.readValue(ProfileName::ActiveSetting, ProfileValue::SSID));
         applyThroughEditor(ProfileName::ActiveSetting);
         ++retryCount_;
         addDot();
@@ -207,20 +206,20 @@ void LinkInfoPage::searchStep() {
     const bool enabled = store.readValue(ProfileName::ActiveSetting, ProfileValue::AutoSearch) == kAutoSearchOn &&
                          next != ProfileName::EndOfChain;
     if (!enabled) {
-        c.setText(IDC_LINK_STATUS, kNoConnect);
-        c.setText(IDC_LINK_SSID, "");
+        c.showText(IDC_LINK_STATUS, kNoConnect);
+        c.showText(IDC_LINK_SSID, "");
         return;
     }
     if (waitCount_ < kWaits) {
         statusText_ += dotTrail_;
-        c.setText(IDC_LINK_STATUS, statusText_);
-        c.setText(IDC_LINK_SSID, kAutoSearchProfile + next);
+        c.showText(IDC_LINK_STATUS, statusText_);
+        c.showText(IDC_LINK_SSID, kAutoSearchProfile + next);
         addDot();
         ++waitCount_;
         return;
     }
     searchProfile_ = next;
-    c.setText(IDC_LINK_SSID, kAutoSearchProfile + searchProfile_);
+    c.showText(IDC_LINK_SSID, kAutoSearchProfile + searchProfile_);
     applyThroughEditor(searchProfile_);
     store.copyToActiveSetting(searchProfile_);
     waitCount_ = 0;

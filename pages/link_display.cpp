@@ -86,7 +86,7 @@ int LinkDisplay::linkQualityPercent(int32_t raw) {
 int32_t LinkDisplay::showDirection(Controls& controls, int figureId, BarGraph& graph, int32_t* history,
                                    uint32_t now, uint32_t last) {
     int32_t kbps = throughputKbps(now, last);
-    controls.setText(figureId, std::to_string(kbps));
+    controls.showText(figureId, std::to_string(kbps));
     // The bars show the history as it stood before this tick's shift.
     for (int i = 0; i < kSamples; ++i) {
         if (i >= kFirstDrawnSample) graph.SetBarHeight(i, barHeight(history[i]));
@@ -106,6 +106,6 @@ void LinkDisplay::showThroughput(Controls& controls, uint32_t txBytes, uint32_t 
 void LinkDisplay::showSignal(Controls& controls, int strength, int quality) {
     signalBar_.SetPos(strength);
     qualityBar_.SetPos(quality);
-    controls.setText(IDC_SIGNAL_PERCENT, percentText(strength));
-    controls.setText(IDC_QUALITY_PERCENT, percentText(quality));
+    controls.showText(IDC_SIGNAL_PERCENT, percentText(strength));
+    controls.showText(IDC_QUALITY_PERCENT, percentText(quality));
 }

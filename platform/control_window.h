@@ -36,6 +36,7 @@ public:
     virtual intptr_t sendToParent(unsigned message, uintptr_t wParam, intptr_t lParam) = 0;
 
     // Bitmaps from the program's resources (0 when missing); shown with STM_SETIMAGE.
+    // Every load of one resource may give the same object: each load is matched by a free.
     virtual BitmapRef loadBitmap(int resourceId) = 0;
     virtual void freeBitmap(BitmapRef bitmap) = 0;
     virtual void showBitmap(BitmapRef bitmap) = 0;

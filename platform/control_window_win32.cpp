@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <vector>
+
 #include "platform/paint_list_win32.h"
 #include "platform/win32_numbers.h"
 
@@ -9,6 +11,17 @@ namespace {
 // The control object travels with its window as a property: the standard controls
 // keep their own use of the window's user data.
 const char kProperty[] = "LumoraCustomControl";
+
+// Resource bitmaps are shared: the header row's pictures stand on every page, three
+// states each, and one object per resource serves them all (a static shows a bitmap
+// without owning it). The last user to let go deletes it. User-interface thread only.
+struct SharedBitmap {
+    HINSTANCE module;
+    int resourceId;
+    HBITMAP bitmap;
+    int users;
+};
+std::vector<SharedBitmap> sharedBitmaps;
 }  // namespace
 
 ControlWindowWin32::ControlWindowWin32(HWND window, CustomControl& control, HINSTANCE resources)
@@ -138,12 +151,16 @@ Size ControlWindowWin32::clientSize() const {
     return {r.right - r.left, r.bottom - r.top};
 }
 
+// A hidden control is not drawn: showing it (or the window it sits in) paints it whole,
+// from its state at that moment. Invalidating it meanwhile would only cost a trip to the
+// window system on every tick of a program that sits in the tray all day.
 void ControlWindowWin32::invalidate() {
-    if (hwnd_ != nullptr) InvalidateRect(hwnd_, nullptr, TRUE);
+    if (hwnd_ != nullptr && IsWindowVisible(hwnd_)) InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 void ControlWindowWin32::redrawNow() {
-    if (hwnd_ != nullptr) RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    if (hwnd_ != nullptr && IsWindowVisible(hwnd_))
+        RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 
 Colour ControlWindowWin32::systemColour(int index) const { return GetSysColor(index); }
@@ -160,11 +177,28 @@ intptr_t ControlWindowWin32::sendToParent(unsigned message, uintptr_t wParam, in
 
 BitmapRef ControlWindowWin32::loadBitmap(int resourceId) {
     if (resourceId < 0 || resourceId > 0xFFFF) return 0;
-    return reinterpret_cast<BitmapRef>(LoadBitmapA(resources_, MAKEINTRESOURCEA(resourceId)));
+    for (SharedBitmap& shared : sharedBitmaps)
+        if (shared.module == resources_ && shared.resourceId == resourceId) {
+            ++shared.users;
+            return reinterpret_cast<BitmapRef>(shared.bitmap);
+        }
+    HBITMAP bitmap = LoadBitmapA(resources_, MAKEINTRESOURCEA(resourceId));
+    if (bitmap != nullptr) sharedBitmaps.push_back({resources_, resourceId, bitmap, 1});
+    return reinterpret_cast<BitmapRef>(bitmap);
 }
 
-void ControlWindowWin32::freeBitmap(BitmapRef bitmap) {
-    if (bitmap != 0) DeleteObject(reinterpret_cast<HBITMAP>(bitmap));
+void ControlWindowWin32::freeBitmap(BitmapRef ref) {
+    HBITMAP bitmap = reinterpret_cast<HBITMAP>(ref);
+    if (bitmap == nullptr) return;
+    for (size_t i = 0; i < sharedBitmaps.size(); ++i)
+        if (sharedBitmaps[i].bitmap == bitmap) {
+            if (--sharedBitmaps[i].users == 0) {
+                DeleteObject(bitmap);
+                sharedBitmaps.erase(sharedBitmaps.begin() + static_cast<std::ptrdiff_t>(i));
+            }
+            return;
+        }
+    DeleteObject(bitmap);
 }
 
 void ControlWindowWin32::showBitmap(BitmapRef bitmap) {

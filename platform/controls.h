@@ -20,6 +20,12 @@ public:
     // Window text of any control (edit, static, button, combo box's edit part).
     virtual std::string getText(int id) const = 0;
     virtual void setText(int id, const std::string& text) = 0;
+    // A text that only displays a figure: set only when it differs, since every set
+    // repaints the control (and reaches the window system even while it is hidden).
+    // Not for edits whose change notification someone relies on.
+    void showText(int id, const std::string& text) {
+        if (getText(id) != text) setText(id, text);
+    }
 
     // Check boxes and radio buttons.
     virtual bool isChecked(int id) const = 0;

@@ -27,10 +27,16 @@ TEST_F(Graph, StartsWithScale28FortyBarsAndNoHeights) {
     for (int i = 0; i < 40; ++i) EXPECT_EQ(0, graph.GetStoredHeight(i));
 }
 
-TEST_F(Graph, HeightsAreStoredTimesTheScaleAndRepaint) {
-    graph.SetBarHeight(4, 2);
-    EXPECT_EQ(56, graph.GetStoredHeight(4));
-    EXPECT_EQ(1, window.invalidations);
+TEST_F(Graph, HeightsAreStoredTimesTheScaleAndRepaintOnlyWhenTheyChange) {
+    // bar, height, repainted
+    const struct { int bar, height; bool repaint; } steps[] = {
+        {4, 2, true}, {4, 2, false}, {5, 2, true}, {4, 0, true}, {4, 0, false}, {4, 3, true}};
+    for (const auto& step : steps) {
+        const int before = window.invalidations;
+        graph.SetBarHeight(step.bar, step.height);
+        EXPECT_EQ(28 * step.height, graph.GetStoredHeight(step.bar));
+        EXPECT_EQ(before + (step.repaint ? 1 : 0), window.invalidations) << step.bar << ' ' << step.height;
+    }
 }
 
 TEST_F(Graph, OutOfRangeIndexesAndNegativeHeightsAreIgnored) {

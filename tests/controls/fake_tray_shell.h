@@ -17,6 +17,8 @@ public:
     uint32_t major = 5;
     bool nt = true;
     bool addFails = false;
+    bool modifyFails = false;
+    int iconsLoaded = 0;
     std::vector<NotifyCall> notifies;
     std::vector<std::string> calls;
     // Position of the first such call, calls.size() when there was none: a test asks
@@ -52,9 +54,12 @@ public:
     bool notifyIcon(Notify what, const TrayIconRecord& r) override {
         notifies.push_back({what, r});
         if (what == Notify::Add && addFails) return false;
-        return true;
+        return !(what == Notify::Modify && modifyFails);
     }
-    Handle loadIcon(int id) override { return Handle(0x10000 + id); }
+    Handle loadIcon(int id) override {
+        ++iconsLoaded;
+        return Handle(0x10000 + id);
+    }
     Handle loadIcon(const std::string& name) override { return name.empty() ? 0 : 0x20000; }
     Handle mainWindow() override { return main; }
 

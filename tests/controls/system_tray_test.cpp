@@ -127,6 +127,36 @@ TEST_F(Tray, ShownIconChangesGoStraightToTheShell) {
     EXPECT_EQ(last().icon, 0x10000u + 220);
 }
 
+TEST_F(Tray, OnlyChangesReachTheShellAndAMissedChangeIsSentAgain) {
+    ASSERT_TRUE(create());
+    const struct {
+        int icon;            // 0: set the tooltip instead
+        const char* tip;
+        bool shellRefuses;
+        bool sent;
+    } steps[] = {
+        {220, nullptr, false, true},  {220, nullptr, false, false}, {226, nullptr, false, true},
+        {0, "WLAN Monitor", false, false},   // the tooltip Create gave
+        {0, "a", false, true},        {0, "a", false, false},       {0, "b", true, true},
+        {0, "b", false, true},        // the shell missed it: sent again
+        {0, "b", false, false},       {220, nullptr, true, true},   {220, nullptr, false, true},
+        {220, nullptr, false, false},
+    };
+    for (const auto& step : steps) {
+        const size_t before = shell.notifies.size();
+        shell.modifyFails = step.shellRefuses;
+        const bool result = step.icon ? tray.SetIcon(step.icon) : tray.SetTooltipText(step.tip);
+        EXPECT_EQ(result, !step.shellRefuses);
+        EXPECT_EQ(shell.notifies.size() - before, step.sent ? 1u : 0u) << step.icon << ' ' << (step.tip ? step.tip : "");
+        if (step.icon) {
+            EXPECT_EQ(tray.Record().icon, 0x10000u + step.icon);
+        } else {
+            EXPECT_STREQ(tray.Record().tip, step.tip);
+        }
+    }
+    EXPECT_EQ(shell.iconsLoaded, 2);   // each resource once
+}
+
 TEST_F(Tray, FailedFirstAddIsRetriedWhenTheTaskbarComesBack) {
     shell.addFails = true;
     EXPECT_FALSE(create());

@@ -41,6 +41,9 @@ public:
     static constexpr int kMaximumEditLimit = 0x7FFFFFFE;  // limitText(id, 0)
     static constexpr int kMaxReentry = 200;
 
+    // Texts set to what they already were: each is a needless repaint in the program.
+    int unchangedTextSets = 0;
+
     struct Control {
         Kind kind = Kind::Static;
         std::string text;
@@ -203,6 +206,7 @@ public:
         Control* c = find(id);
         if (!c) return;
         if (c->kind == Kind::ComboBox || c->kind == Kind::ListBox) return;
+        if (c->text == text) ++unchangedTextSets;
         c->text = text;
         if (c->kind == Kind::Edit) {
             c->selStart = c->selEnd = 0;

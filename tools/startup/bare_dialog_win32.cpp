@@ -1,15 +1,37 @@
 // bare_dialog.exe: a modal dialog with the same 2.5-second timer as Lumora's poll, built
 // with the same compiler and flags. At its first tick it writes the file named by
 // BARE_DIALOG_MARK, then waits to be closed; startup_cost.exe times it against Lumora.
+// Built with SAME_IMPORTS it is imports_dialog.exe: it also imports the system DLLs
+// Lumora imports and loads W32N50.dll at start, so what is left between it and Lumora
+// is Lumora's own work.
 #include <windows.h>
+#ifdef SAME_IMPORTS
+#include <commctrl.h>
+#include <shellapi.h>
+#include <wininet.h>
+#include <winsock2.h>
+#endif
 
 namespace {
 
 constexpr UINT_PTR kPollTimer = 102;
 
+#ifdef SAME_IMPORTS
+// One function of each DLL Lumora imports, referenced so that the loader maps them all.
+void* volatile importedFunctions[] = {
+    reinterpret_cast<void*>(&RegCloseKey),       reinterpret_cast<void*>(&InitCommonControls),
+    reinterpret_cast<void*>(&GetStockObject),    reinterpret_cast<void*>(&Shell_NotifyIconA),
+    reinterpret_cast<void*>(&InternetCloseHandle), reinterpret_cast<void*>(&WSAGetLastError),
+};
+#endif
+
 INT_PTR CALLBACK dialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
     case WM_INITDIALOG:
+#ifdef SAME_IMPORTS
+        InitCommonControls();
+        LoadLibraryA("W32N50.dll");
+#endif
         SetTimer(dialog, kPollTimer, 2500, nullptr);
         return TRUE;
     case WM_TIMER: {

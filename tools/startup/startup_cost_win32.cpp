@@ -4,6 +4,11 @@
 // medians. For Lumora the mark file is the simulator's request log (LUMORA_SIM_LOG): its
 // first line is the first poll's probe of the adapter. For bare_dialog.exe it is the file
 // its first timer tick writes (BARE_DIALOG_MARK). Not a test: a measurement.
+//
+// startup_cost --idle <program> <settle s> <measure s> <mark> [show]: starts the program
+// once, lets it settle, optionally sends Lumora's Show command, marks the measuring
+// period for the caller (see idle()) and reports what Lumora's Link Info status field
+// says at its end, so that the figure names the state it was taken in.
 #include <windows.h>
 #include <psapi.h>
 
@@ -35,6 +40,86 @@ BOOL CALLBACK closeWindows(HWND w, LPARAM pid) {
     return TRUE;
 }
 
+BOOL CALLBACK showWindows(HWND w, LPARAM pid) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(w, &owner);
+    if (owner == DWORD(pid)) PostMessageA(w, WM_COMMAND, ID_TRAY_SHOW, 0);
+    return TRUE;
+}
+
+struct StatusSearch {
+    DWORD pid;
+    std::string text;
+};
+
+BOOL CALLBACK findStatusIn(HWND w, LPARAM found) {
+    auto* search = reinterpret_cast<StatusSearch*>(found);
+    if (GetDlgCtrlID(w) != IDC_LINK_STATUS) return TRUE;
+    char text[256] = {};
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutA(w, WM_GETTEXT, sizeof text, LPARAM(text), SMTO_ABORTIFHUNG, 2000, &copied);
+    search->text = text;
+    return FALSE;
+}
+
+BOOL CALLBACK findStatus(HWND w, LPARAM found) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(w, &owner);
+    auto* search = reinterpret_cast<StatusSearch*>(found);
+    if (owner == search->pid) EnumChildWindows(w, findStatusIn, found);
+    return search->text.empty();
+}
+
+void touch(const std::string& path) {
+    HANDLE f = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (f != INVALID_HANDLE_VALUE) CloseHandle(f);
+}
+
+bool exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+bool start(const std::string& program, PROCESS_INFORMATION& pi) {
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    std::vector<char> line(program.begin(), program.end());
+    line.push_back('\0');
+    if (CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return true;
+    std::fprintf(stderr, "cannot start %s\n", program.c_str());
+    return false;
+}
+
+void stop(PROCESS_INFORMATION& pi) {
+    EnumWindows(closeWindows, LPARAM(pi.dwProcessId));
+    if (WaitForSingleObject(pi.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(pi.hProcess, 1);
+    WaitForSingleObject(pi.hProcess, 10000);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+}
+
+// Wine does not report another process's CPU times, so the caller reads them from the
+// host while the marks say the period runs: <mark>.start and <mark>.end are written at
+// its ends, and the program is kept alive until the caller writes <mark>.done.
+int idle(const std::string& program, double settleSeconds, double measureSeconds, bool show,
+         const std::string& mark) {
+    PROCESS_INFORMATION pi{};
+    if (!start(program, pi)) return 1;
+    WaitForInputIdle(pi.hProcess, kTimeoutMs);
+    Sleep(DWORD(settleSeconds * 1000));
+    if (show) {
+        EnumWindows(showWindows, LPARAM(pi.dwProcessId));
+        Sleep(DWORD(settleSeconds * 1000));
+    }
+    touch(mark + ".start");
+    Sleep(DWORD(measureSeconds * 1000));
+    touch(mark + ".end");
+    for (DWORD waited = 0; !exists(mark + ".done") && waited < kTimeoutMs; waited += 10) Sleep(10);
+    StatusSearch status{pi.dwProcessId, {}};
+    EnumWindows(findStatus, LPARAM(&status));
+    const bool alive = WaitForSingleObject(pi.hProcess, 0) == WAIT_TIMEOUT;
+    std::printf("idle: state \"%s\"%s\n", status.text.c_str(), alive ? "" : " (the program ended)");
+    stop(pi);
+    return alive ? 0 : 1;
+}
+
 template <typename T>
 T median(std::vector<T> v) {
     std::sort(v.begin(), v.end());
@@ -44,8 +129,12 @@ T median(std::vector<T> v) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc >= 6 && std::string(argv[1]) == "--idle")
+        return idle(argv[2], std::atof(argv[3]), std::atof(argv[4]), argc > 6 && std::string(argv[6]) == "show",
+                    argv[5]);
     if (argc < 4) {
-        std::fprintf(stderr, "usage: startup_cost <program> <mark file> <runs>\n");
+        std::fprintf(stderr, "usage: startup_cost <program> <mark file> <runs>\n"
+                             "       startup_cost --idle <program> <settle s> <measure s> <mark> [show]\n");
         return 2;
     }
     std::string program = argv[1], mark = argv[2];
@@ -57,17 +146,10 @@ int main(int argc, char** argv) {
 
     for (int i = 0; i < runs; ++i) {
         DeleteFileA(mark.c_str());
-        STARTUPINFOA si{};
-        si.cb = sizeof si;
         PROCESS_INFORMATION pi{};
-        std::vector<char> line(program.begin(), program.end());
-        line.push_back('\0');
         LARGE_INTEGER t0{}, t1{};
         QueryPerformanceCounter(&t0);
-        if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
-            std::fprintf(stderr, "cannot start %s\n", program.c_str());
-            return 1;
-        }
+        if (!start(program, pi)) return 1;
         bool seen = false;
         DWORD waited = 0;
         while (!(seen = hasContent(mark)) && waited < kTimeoutMs &&
@@ -87,11 +169,7 @@ int main(int argc, char** argv) {
             std::printf("run %d: no poll seen within %lu ms\n", i + 1, kTimeoutMs);
         }
         std::fflush(stdout);
-        EnumWindows(closeWindows, LPARAM(pi.dwProcessId));
-        if (WaitForSingleObject(pi.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(pi.hProcess, 1);
-        WaitForSingleObject(pi.hProcess, 10000);
-        CloseHandle(pi.hThread);
-        CloseHandle(pi.hProcess);
+        stop(pi);
     }
     std::printf("median of %zu runs: %.0f ms to first poll, working set %.0f KiB\n", times.size(), median(times),
                 median(sets));

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "controls/hover_bitmap_button.h"
+#include "platform/control_window_win32.h"
 #include "controls/page_base.h"
 #include "controls/page_host.h"
 #include "platform/dialog_host_win32.h"
@@ -129,6 +130,28 @@ TEST_F(MainWindow, HoverButtonSwapsTheHeaderPictureWithTheMouse) {
     EXPECT_EQ(HoverBitmapButton::Look::Hover, security.GetLook());
     security.ShowNormal();
     EXPECT_EQ(normal, SendMessageA(header, STM_GETIMAGE, IMAGE_BITMAP, 0));
+}
+
+TEST(SharedBitmaps, OneObjectPerResourceDeletedWithItsLastUser) {
+    HWND one = CreateWindowExA(0, "Static", "", WS_POPUP | SS_BITMAP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    HWND two = CreateWindowExA(0, "Static", "", WS_POPUP | SS_BITMAP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    CustomControl first, second;
+    ControlWindowWin32 a(one, first, GetModuleHandleA(nullptr)), b(two, second, GetModuleHandleA(nullptr));
+    const BitmapRef x = a.loadBitmap(IDB_HEADER_SECURITY);
+    const BitmapRef y = b.loadBitmap(IDB_HEADER_SECURITY);
+    const BitmapRef z = a.loadBitmap(IDB_HEADER_SECURITY_HOVER);
+    ASSERT_NE(0u, x);
+    EXPECT_EQ(x, y);
+    EXPECT_NE(x, z);
+    BITMAP info{};
+    a.freeBitmap(x);
+    EXPECT_NE(0, GetObjectA(reinterpret_cast<HBITMAP>(y), sizeof info, &info));   // still b's
+    b.freeBitmap(y);
+    EXPECT_EQ(0, GetObjectA(reinterpret_cast<HBITMAP>(y), sizeof info, &info));   // gone with its last user
+    a.freeBitmap(z);
+    EXPECT_EQ(0, GetObjectA(reinterpret_cast<HBITMAP>(z), sizeof info, &info));
+    DestroyWindow(one);
+    DestroyWindow(two);
 }
 
 TEST_F(MainWindow, AUserTabChangeReachesTheHostThroughReflectedNotifications) {

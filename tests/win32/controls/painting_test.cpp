@@ -253,4 +253,25 @@ TEST_F(PageWithControls, BarGraphPlacesBarsExactlyInTheProgramsOwnArithmetic) {
     EXPECT_EQ(kGraphBlue, erased.pixel(43, 5));
 }
 
+TEST_F(PageWithControls, AControlChangedWhileHiddenPaintsItsLatestStateWhenShown) {
+    // Hidden controls are not invalidated (it would cost a trip to the window system on
+    // every tick in the tray); showing them must then draw what they hold now.
+    BarGraph graph;
+    ASSERT_TRUE(host.attachControl(kGraphId, graph));
+    ASSERT_EQ(40, graph.SetBarCount(40));
+    graph.SetScale(1);
+    const Rect bar = graph.GetBarRect(20, 147, 42);
+    RECT pending{};
+    UpdateWindow(hwnd);
+    graph.SetBarHeight(20, 10);
+    EXPECT_TRUE(GetUpdateRect(graphWindow, &pending, FALSE));   // visible: a change asks for a repaint
+    UpdateWindow(hwnd);
+    EXPECT_EQ(kGraphBlue, onScreen(graphWindow, bar.left, 1));
+    ShowWindow(hwnd, SW_HIDE);
+    graph.SetBarHeight(20, 42);
+    ShowWindow(hwnd, SW_SHOW);
+    UpdateWindow(hwnd);
+    EXPECT_EQ(RGB(255, 255, 255), onScreen(graphWindow, bar.left, 1));
+}
+
 }  // namespace
