@@ -5,7 +5,9 @@
 #include "adapter/current_adapter.h"
 #include "adapter/ndis.h"
 #include "adapter/q_adapter_info.h"
+#include "app/language_texts.h"
 #include "controls/system_tray.h"
+#include "pages/link_journal.h"
 #include "pages/page_services.h"
 #include "platform/win32_numbers.h"
 #include "profiles/profile_names.h"
@@ -25,6 +27,10 @@ const char kTipNoConnect[] = "WLAN Monitor\nNo Connect";
 const char kTipPoor[] = "WLAN Monitor\nSignal Strength : Poor";
 const char kTipGood[] = "WLAN Monitor\nSignal Strength : Good";
 constexpr int kPoorBelow = 50;
+// Lines separated as a multi-line edit wants them.
+const char kLineBreak[] = "\r\n";
+const char kJournalTitleKey[] = "JournalTitle";
+const char kJournalTitle[] = "Recent link events";
 // AutoSearch "0" means on; a missing value is not "0", so the search is off.
 const char kAutoSearchOn[] = "0";
 
@@ -72,6 +78,7 @@ bool LinkInfoPage::OnInitDialog() {
         header_.attach(*window(), IDC_HEADER_LINK_INFO);
         header_.add(*window(), IDC_LINK_SEARCH, IDB_SEARCH_BUTTON);
     }
+    controls().setText(IDC_LINK_JOURNAL_LABEL, services_.texts.GetText(kJournalTitleKey, kJournalTitle));
     return true;
 }
 
@@ -91,6 +98,8 @@ void LinkInfoPage::StartTimers() {
 
 void LinkInfoPage::StopTimers() {
     if (hasWindow()) window()->killTimer(kTimer);
+    // The adapter went away: when it is back, its link is news again.
+    linkSeen_ = LinkSeen::Unknown;
 }
 
 void LinkInfoPage::OnMouseMove(int, int) {
@@ -99,7 +108,10 @@ void LinkInfoPage::OnMouseMove(int, int) {
 
 void LinkInfoPage::monitorTick() {
     QAdapterInfo* adapter = GetCurrentAdapter();
-    if (!adapter) return;
+    if (!adapter) {
+        showJournal();
+        return;
+    }
     adapter->RefreshStatus();
 
     if (!countersRead_) {
@@ -115,9 +127,30 @@ void LinkInfoPage::monitorTick() {
     else
         showConnected(*adapter, strength, quality);
     showChannelAndRate(*adapter);
+    showJournal();
+}
+
+void LinkInfoPage::noteLinkUp(QAdapterInfo& adapter, int strength) {
+    std::string channel;
+    uint32_t needed = 0;
+    NDIS_802_11_CONFIGURATION config{};
+    if (adapter.QueryInformation(OID_802_11_CONFIGURATION, &config, sizeof config, &needed)) {
+        const int number = FrequencyToChannel(config.DSConfig);
+        if (number != kNoChannel) channel = decimal(number);
+    }
+    RecordLinkEvent(LinkEvent::LinkUp, {adapter.GetSsidText(), adapter.GetBssidText(), channel, decimal(strength)});
+}
+
+void LinkInfoPage::showJournal() {
+    const LinkJournal* journal = GetLinkJournal();
+    if (!journal || journal->serial() == journalShown_) return;
+    journalShown_ = journal->serial();
+    controls().setText(IDC_LINK_JOURNAL, journal->newestFirst(LinkJournal::kCapacity, kLineBreak));
 }
 
 void LinkInfoPage::showDisconnected(QAdapterInfo& adapter) {
+    if (linkSeen_ == LinkSeen::Up) RecordLinkEvent(LinkEvent::LinkLost);
+    linkSeen_ = LinkSeen::Down;
     setTray(IDI_TRAY_NO_SIGNAL, kTipNoConnect);
     controls().setText(IDC_LINK_SSID, adapter.GetSsidText());
     display_.showSignal(controls(), 0, 0);
@@ -140,6 +173,12 @@ void LinkInfoPage::showConnected(QAdapterInfo& adapter, int strength, int qualit
     setTray(trayIconFor(strength), strength < kPoorBelow ? kTipPoor : kTipGood);
     display_.showSignal(controls(), strength, quality);
     resetSearch();
+    // A switch to another network between two ticks is news too, though the link never
+    // looked down.
+    const std::string bssid = adapter.GetBssidText();
+    if (linkSeen_ != LinkSeen::Up || bssid != upBssid_) noteLinkUp(adapter, strength);
+    linkSeen_ = LinkSeen::Up;
+    upBssid_ = bssid;
 
     uint32_t mode = 0;
     uint32_t needed = 0;
@@ -175,6 +214,7 @@ void LinkInfoPage::resetSearch() {
     waitCount_ = 0;
     retryCount_ = 0;
     dotTrail_.clear();
+    searchEndNoted_ = false;
 }
 
 std::string LinkInfoPage::nextProfileOf(const std::string& profile) const {
@@ -199,7 +239,9 @@ void LinkInfoPage::searchStep() {
     if (retryCount_ < kRetries) {
         statusText_ += dotTrail_;
         c.setText(IDC_LINK_STATUS, statusText_);
-        c.setText(IDC_LINK_SSID, kRescanSsid + store.readValue(ProfileName::ActiveSetting, ProfileValue::SSID));
+        const std::string ssid = store.readValue(ProfileName::ActiveSetting, ProfileValue::SSID);
+        c.setText(IDC_LINK_SSID, kRescanSsid + ssid);
+        if (retryCount_ == 0) RecordLinkEvent(LinkEvent::SearchReapply, {ssid});
         applyThroughEditor(ProfileName::ActiveSetting);
         ++retryCount_;
         addDot();
@@ -212,6 +254,8 @@ void LinkInfoPage::searchStep() {
     if (!enabled) {
         c.setText(IDC_LINK_STATUS, kNoConnect);
         c.setText(IDC_LINK_SSID, "");
+        if (!searchEndNoted_) RecordLinkEvent(LinkEvent::ChainEnded);
+        searchEndNoted_ = true;
         return;
     }
     if (waitCount_ < kWaits) {
@@ -226,6 +270,7 @@ void LinkInfoPage::searchStep() {
     c.setText(IDC_LINK_SSID, kAutoSearchProfile + searchProfile_);
     applyThroughEditor(searchProfile_);
     store.copyToActiveSetting(searchProfile_);
+    RecordLinkEvent(LinkEvent::SearchSwitch, {searchProfile_});
     waitCount_ = 0;
 }
 

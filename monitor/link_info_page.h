@@ -79,6 +79,9 @@ private:
     std::string nextProfileOf(const std::string& profile) const;
     void applyThroughEditor(const std::string& profile);
     void addDot();
+    // The journal: what changed since the last tick, and its lines on the page.
+    void noteLinkUp(QAdapterInfo& adapter, int strength);
+    void showJournal();
 
     PageServices& services_;
     int retryCount_ = 0;
@@ -89,6 +92,12 @@ private:
     // The first tick measures against the counters it reads itself, so it shows 0
     // rather than everything counted since the adapter started.
     bool countersRead_ = false;
+    // The link as the last tick saw it, so the journal gets one line per change.
+    enum class LinkSeen { Unknown, Up, Down };
+    LinkSeen linkSeen_ = LinkSeen::Unknown;
+    std::string upBssid_;
+    bool searchEndNoted_ = false;
+    uint64_t journalShown_ = 0;
     LinkDisplay display_;
     // Never shown: the carrier through which the search applies profiles.
     ProfileEditorDialog editor_;

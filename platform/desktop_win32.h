@@ -10,4 +10,5 @@ public:
     uint32_t tickCount() override;
     void sleep(uint32_t milliseconds) override;
     bool osVersion(bool extended, OsVersionInfo& out) override;
+    bool copyToClipboard(const std::string& text) override;
 };

@@ -221,6 +221,22 @@ bool RequestLog::WaitForLine(const std::string& prefix, DWORD ms) {
         ms);
 }
 
+std::vector<std::string> RequestLog::SetOidsSinceMark() const {
+    std::vector<std::string> oids;
+    const std::string text = Text();
+    size_t at = mark_;
+    while (at < text.size()) {
+        size_t end = text.find('\n', at);
+        if (end == std::string::npos) break;   // a line still being written
+        const std::string line = text.substr(at, end - at);
+        at = end + 1;
+        if (line.compare(0, 2, "S ") != 0) continue;
+        const size_t device = line.find(' ', 2);
+        if (device != std::string::npos) oids.push_back(line.substr(device + 1, 8));
+    }
+    return oids;
+}
+
 std::string ProductFoundLine() { return "Q \\DEVICE\\{6B1D2E8A-3C47-4F20-9A51-0E7C5D3B8F14} 0D010102 36 00000000 "; }
 std::string LinkUpLine() { return "Q \\DEVICE\\{6B1D2E8A-3C47-4F20-9A51-0E7C5D3B8F14} 00010114 4 00000000 00000000"; }
 

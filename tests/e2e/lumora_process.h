@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "resources/resource_ids.h"
 
@@ -82,6 +83,8 @@ public:
     void Mark();
     // True as soon as a line after the mark begins with `prefix`; false after `ms`.
     bool WaitForLine(const std::string& prefix, DWORD ms = kWaitMs);
+    // The OIDs of the set requests logged after the mark, in order ("0D010102", ...).
+    std::vector<std::string> SetOidsSinceMark() const;
 
 private:
     std::string Text() const;
