@@ -4,10 +4,9 @@
 
 namespace {
 
-constexpr int kLabelWidth = 22;
-constexpr int kCountWidth = 18;
+constexpr int kLineHeight = 14;   // a line of text: the channel under a bar, the count above
 constexpr int kGap = 2;
-// Signal that fills the bar when no channel is busier: one strong network.
+// Signal that fills a column when no channel is busier: one strong network.
 constexpr int kFullScale = 100;
 
 }  // namespace
@@ -18,23 +17,25 @@ void ChannelMapControl::SetMap(const ChannelMap& map) {
 }
 
 void ChannelMapControl::paint(int width, int height, PaintList& out) {
-    out.fill(Rect{0, 0, width, height}, kBackground);
-    const int rowHeight = height / ChannelMap::kChannels;
-    if (rowHeight <= kGap) return;
+    const Rect all{0, 0, width, height};
+    out.fill(all, kBackground);
+    const int column = width / ChannelMap::kChannels;
+    const int room = height - 2 * kLineHeight;
+    if (column <= kGap || room <= 0) return;
     int scale = kFullScale;
     for (int s : map_.signal) scale = s > scale ? s : scale;
-    const int room = width - kLabelWidth - kCountWidth;
     for (int c = 1; c <= ChannelMap::kChannels; ++c) {
-        const int top = (c - 1) * rowHeight;
+        const int left = (c - 1) * column;
         const bool suggested = c == map_.suggestion;
-        const Rect row = Rect::fromSize(0, top, width, rowHeight);
+        const Colour colour = suggested ? kSuggested : kBar;
         const std::string label = std::to_string(c) + (suggested ? "*" : "");
-        out.text(label, Rect::fromSize(0, top, kLabelWidth, rowHeight), row, suggested ? kSuggested : kText);
-        const int length = room > 0 ? room * map_.signal[size_t(c)] / scale : 0;
-        if (length > 0) out.fill(Rect::fromSize(kLabelWidth, top + kGap / 2, length, rowHeight - kGap), suggested ? kSuggested : kBar);
-        if (suggested && length == 0) out.fill(Rect::fromSize(kLabelWidth, top + rowHeight / 2, room, 1), kSuggested);
-        const int count = map_.networks[size_t(c)];
-        if (count > 0)
-            out.text(std::to_string(count), Rect::fromSize(kLabelWidth + length, top, kCountWidth, rowHeight), row, kText);
+        out.text(label, Rect::fromSize(left, height - kLineHeight, column, kLineHeight), all, suggested ? kSuggested : kText);
+        const int bar = room * map_.signal[size_t(c)] / scale;
+        const int baseline = height - kLineHeight;
+        if (bar > 0) out.fill(Rect::fromSize(left + kGap, baseline - bar, column - 2 * kGap, bar), colour);
+        // A quiet suggested channel still shows where it is.
+        if (suggested && bar == 0) out.fill(Rect::fromSize(left + kGap, baseline - kGap, column - 2 * kGap, kGap), colour);
+        if (const int count = map_.networks[size_t(c)])
+            out.text(std::to_string(count), Rect::fromSize(left, baseline - bar - kLineHeight, column, kLineHeight), all, kText);
     }
 }

@@ -1,7 +1,8 @@
 #pragma once
-// The channel map beside the site survey's network list: one row per channel 1 to 14,
-// a bar as long as the signal heard on it (scaled to the busiest channel) with the
-// number of networks after it; the suggested channel's row is marked in green.
+// The channel map under the site survey's network list: one column per channel 1 to 14,
+// a bar as tall as the signal heard on it (scaled to the busiest channel) with the number
+// of networks above it and the channel under it; the suggested channel is drawn in green
+// and its number starred.
 
 #include "monitor/channel_map.h"
 #include "platform/custom_control.h"
