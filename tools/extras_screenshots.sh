@@ -24,49 +24,22 @@ export LUMORA_SIM_SCENARIO="$("$LUMORA_WINE" winepath -w "$scenario" 2>/dev/null
 trap 'rm -f "$scenario"; WINEPREFIX="$build/wineprefix" wineserver -k 2>/dev/null || true' EXIT
 
 # A street of networks: HomeNet (ours) on 6, neighbours crowding 1 to 8, nobody near 11.
+net() {  # net NAME SSID LAST_OCTET CHANNEL RSSI RATES [MORE_KEYS]
+  printf '[Network %s]\nSsid=%s\nBssid=00:11:22:33:44:%s\nChannel=%s\nRssi=%s\nRates=%s\n%b' "$@"
+}
 write_scenario() {  # write_scenario HOME_IN_RANGE
-  cat >"$scenario" <<INI
-[Driver]
-AssociationDelay=200
-RssiJitter=0
-[Adapter product]
-Description=Vexa Nimbeo 54 Mbps Pocket-Size Wireless USB Adapter
-DeviceName=\\DEVICE\\{6B1D2E8A-3C47-4F20-9A51-0E7C5D3B8F14}
-Mac=00:A0:C5:4E:21:7B
-[Network home]
-Ssid=HomeNet
-Bssid=00:11:22:33:44:01
-Channel=6
-Rssi=-52
-Rates=g
-InRange=$1
-[Network n1]
-Ssid=Neighbour
-Bssid=00:11:22:33:44:02
-Channel=1
-Rssi=-60
-Rates=g
-[Network n2]
-Ssid=Cafe-Guest
-Bssid=00:11:22:33:44:03
-Channel=1
-Rssi=-74
-Rates=b
-[Network n3]
-Ssid=Printer
-Bssid=00:11:22:33:44:04
-Channel=4
-Rssi=-70
-Rates=b
-[Network n4]
-Ssid=Hidden
-Hidden=1
-Bssid=00:11:22:33:44:05
-Channel=8
-Rssi=-66
-Rates=g
-INI
-  [ "$1" = 1 ] || echo ";;;;" >>"$scenario"
+  {
+    printf '[Driver]\nAssociationDelay=200\nRssiJitter=0\n[Adapter product]\n'
+    printf 'Description=Vexa Nimbeo 54 Mbps Pocket-Size Wireless USB Adapter\n'
+    printf 'DeviceName=\\DEVICE\\{6B1D2E8A-3C47-4F20-9A51-0E7C5D3B8F14}\nMac=00:A0:C5:4E:21:7B\n'
+    net home HomeNet 01 6 -52 g "InRange=$1\n"
+    net n1 Neighbour 02 1 -60 g
+    net n2 Cafe-Guest 03 1 -74 b
+    net n3 Printer 04 4 -70 b
+    net n4 Hidden 05 8 -66 g 'Hidden=1\n'
+    # The simulator sees a change by size too.
+    [ "$1" = 1 ] || printf ';;;;\n'
+  } >"$scenario"
 }
 write_scenario 1
 

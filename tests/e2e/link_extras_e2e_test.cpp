@@ -18,7 +18,6 @@ using namespace lumora_e2e;
 namespace {
 
 const char kTitle[] = "Vexa Nimbeo(TM) Wireless USB Adapter Utility";
-const char kTrayWindowClass[] = "LumoraTrayWindow";
 constexpr UINT kTrayCallback = WM_APP + 10;
 constexpr WPARAM kTrayIconId = IDR_TRAY_MENU;
 constexpr DWORD kSearchMs = 40000;
@@ -81,17 +80,10 @@ protected:
         log = std::make_unique<RequestLog>(TempPath("lumora_extras_e2e_requests.log"));
         RemoveAllSettings();
         WriteSetting("FactoryDefault", "NextProfile", "Office");
-        for (const auto& p : {std::make_pair("Office", "OfficeNet"), std::make_pair("Backup", "BackupNet")}) {
-            WriteSetting(p.first, "SSID", p.second);
-            WriteSetting(p.first, "OperationMode", "0");
-            WriteSetting(p.first, "Authentication", "2");
-            WriteSetting(p.first, "WepEnabled", "0");
-            WriteSetting(p.first, "Channel", "6");
-        }
+        WriteOpenProfile("Office", "OfficeNet", "Backup");
+        WriteOpenProfile("Backup", "BackupNet", "end");
         WriteSetting("Office", "KeyFormat", "1");
         WriteSetting("Office", "Key1", kOfficeKey);
-        WriteSetting("Office", "NextProfile", "Backup");
-        WriteSetting("Backup", "NextProfile", "end");
         program = std::make_unique<LumoraProcess>();
         started = program->Start(BesideThisProgram("Lumora.exe"));
         if (started)
@@ -116,15 +108,6 @@ protected:
         const std::string j = Journal();
         // "HH:MM:SS  " before each line
         return j.size() > 10 && j.compare(10, text.size(), text) == 0;
-    }
-    static HWND TrayWindow() {
-        HWND w = nullptr;
-        while ((w = FindWindowExA(nullptr, w, kTrayWindowClass, nullptr)) != nullptr) {
-            DWORD owner = 0;
-            GetWindowThreadProcessId(w, &owner);
-            if (owner == program->Id()) return w;
-        }
-        return nullptr;
     }
     static int OpenMenus() {
         int n = 0;
@@ -166,7 +149,7 @@ TEST_F(LinkExtrasEndToEnd, ADropAndAReturnShowTwoBalloonsAndTwoJournalLines) {
 }
 
 TEST_F(LinkExtrasEndToEnd, TheTrayMenusProfilesItemPutsThatProfileInForce) {
-    HWND tray = TrayWindow();
+    HWND tray = TrayWindowOf(program->Id());
     ASSERT_NE(tray, nullptr);
     log->Mark();
     PostMessageA(tray, kTrayCallback, kTrayIconId, WM_RBUTTONUP);

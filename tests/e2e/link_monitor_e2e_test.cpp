@@ -58,15 +58,8 @@ protected:
         RemoveAllSettings();
         // A chain of two profiles; start-up keeps a FactoryDefault link that is there.
         WriteSetting("FactoryDefault", "NextProfile", "Office");
-        for (const auto& p : {std::make_pair("Office", "OfficeNet"), std::make_pair("Backup", "BackupNet")}) {
-            WriteSetting(p.first, "SSID", p.second);
-            WriteSetting(p.first, "OperationMode", "0");
-            WriteSetting(p.first, "Authentication", "2");
-            WriteSetting(p.first, "WepEnabled", "0");
-            WriteSetting(p.first, "Channel", "6");
-        }
-        WriteSetting("Office", "NextProfile", "Backup");
-        WriteSetting("Backup", "NextProfile", "end");
+        WriteOpenProfile("Office", "OfficeNet", "Backup");
+        WriteOpenProfile("Backup", "BackupNet", "end");
         program = std::make_unique<LumoraProcess>();
         started = program->Start(BesideThisProgram("Lumora.exe"));
         if (started)

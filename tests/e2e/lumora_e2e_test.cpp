@@ -86,16 +86,8 @@ protected:
     // What a click on the tray icon sends to the program: the icon's callback message.
     static bool TrayMouse(LPARAM mouseMessage) {
         HWND tray = nullptr;
-        auto find = [&] {
-            DWORD pid = 0;
-            tray = nullptr;
-            while ((tray = FindWindowExA(nullptr, tray, "LumoraTrayWindow", nullptr)) != nullptr) {
-                GetWindowThreadProcessId(tray, &pid);
-                if (pid == first->Id()) return true;
-            }
-            return false;
-        };
-        return WaitFor(find) && PostMessageA(tray, kTrayCallback, kTrayIconId, mouseMessage) != FALSE;
+        return WaitFor([&] { return (tray = TrayWindowOf(first->Id())) != nullptr; }) &&
+               PostMessageA(tray, kTrayCallback, kTrayIconId, mouseMessage) != FALSE;
     }
 
     static std::string scenarioPath;

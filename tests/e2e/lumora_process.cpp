@@ -102,6 +102,25 @@ void LumoraProcess::Kill() {
     WaitForSingleObject(info_.hProcess, kWaitMs);
 }
 
+void WriteOpenProfile(const std::string& name, const std::string& ssid, const std::string& next) {
+    WriteSetting(name, "SSID", ssid);
+    WriteSetting(name, "OperationMode", "0");
+    WriteSetting(name, "Authentication", "2");
+    WriteSetting(name, "WepEnabled", "0");
+    WriteSetting(name, "Channel", "6");
+    WriteSetting(name, "NextProfile", next);
+}
+
+HWND TrayWindowOf(DWORD processId) {
+    HWND w = nullptr;
+    while ((w = FindWindowExA(nullptr, w, "LumoraTrayWindow", nullptr)) != nullptr) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(w, &pid);
+        if (pid == processId) return w;
+    }
+    return nullptr;
+}
+
 HWND FindProcessWindow(DWORD processId, const std::string& title) {
     // Searched afresh each time: the window changes parents between tray and screen.
     Search s{processId, title, "", nullptr};

@@ -38,6 +38,8 @@ private:
     PROCESS_INFORMATION info_{};
 };
 
+// The invisible window that receives the process's tray icon messages, or null.
+HWND TrayWindowOf(DWORD processId);
 // The process's top-level window whose title is `title` (hidden ones too), or null.
 HWND FindProcessWindow(DWORD processId, const std::string& title);
 // The page host's current page index in the main window; -1 when it does not answer
@@ -60,6 +62,8 @@ std::string ReadSetting(const std::string& section, const std::string& name,
                         const std::string& fallback = "<missing>");
 void WriteSetting(const std::string& section, const std::string& name, const std::string& value);
 void RemoveAllSettings();
+// An open infrastructure profile for `ssid` on channel 6, followed in the chain by `next`.
+void WriteOpenProfile(const std::string& name, const std::string& ssid, const std::string& next);
 
 // Full path of a file in this test program's own folder (bin/, where everything lands).
 std::string BesideThisProgram(const std::string& file);
