@@ -35,28 +35,11 @@ std::string Scenario(bool vexa) {
     return text;
 }
 
-// Bounded: a hung program fails the step instead of hanging the run.
-std::string TextOf(HWND window) {
-    char buffer[4096] = {};
-    DWORD_PTR copied = 0;
-    if (!window ||
-        !SendMessageTimeoutA(window, WM_GETTEXT, sizeof buffer, LPARAM(buffer), SMTO_ABORTIFHUNG, 5000, &copied))
-        return std::string();
-    return buffer;
-}
-
-// The texts of the balloons on screen: the shell shows them as balloon tooltips.
-std::vector<std::string> BalloonTexts() {
-    std::vector<std::string> texts;
+// The shell shows a balloon as a balloon tooltip window.
+bool BalloonShows(const std::string& text) {
     HWND w = nullptr;
     while ((w = FindWindowExA(nullptr, w, "tooltips_class32", nullptr)) != nullptr)
-        if (IsWindowVisible(w)) texts.push_back(TextOf(w));
-    return texts;
-}
-
-bool BalloonShows(const std::string& text) {
-    for (const std::string& t : BalloonTexts())
-        if (t.find(text) != std::string::npos) return true;
+        if (IsWindowVisible(w) && WindowText(w).find(text) != std::string::npos) return true;
     return false;
 }
 

@@ -39,16 +39,6 @@ std::string Scenario(bool vexa, bool backup) {
     return text;
 }
 
-// Bounded: a hung program fails the step instead of hanging the run.
-std::string TextOf(HWND control) {
-    char buffer[512] = {};
-    DWORD_PTR copied = 0;
-    if (!control ||
-        !SendMessageTimeoutA(control, WM_GETTEXT, sizeof buffer, LPARAM(buffer), SMTO_ABORTIFHUNG, 5000, &copied))
-        return "<no answer>";
-    return buffer;
-}
-
 class LinkMonitorEndToEnd : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
@@ -85,7 +75,7 @@ protected:
             return GetDlgItem(w, kStatus) && GetDlgItem(w, kSsid) && GetDlgItem(w, kChannel) && GetDlgItem(w, kRate);
         });
     }
-    static std::string Field(int id) { return TextOf(GetDlgItem(LinkPage(), id)); }
+    static std::string Field(int id) { return WindowText(GetDlgItem(LinkPage(), id)); }
     static bool Shown() { return IsWindowVisible(mainWindow) != FALSE; }
     static void Command(WPARAM id) { PostMessageA(mainWindow, WM_COMMAND, id, 0); }
     static bool StartsWith(const std::string& text, const std::string& head) { return text.compare(0, head.size(), head) == 0; }

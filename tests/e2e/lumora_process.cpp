@@ -146,13 +146,15 @@ HWND PageWith(HWND mainWindow, int id) {
     return FindPage(mainWindow, [id](HWND w) { return GetDlgItem(w, id) != nullptr; });
 }
 
-std::string ControlText(HWND page, int id) {
-    char text[512] = {};
+std::string WindowText(HWND window) {
+    char text[16384] = {};
     DWORD_PTR got = 0;
-    SendMessageTimeoutA(GetDlgItem(page, id), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
-                        SMTO_ABORTIFHUNG, 5000, &got);
+    if (window) SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                                    5000, &got);
     return text;
 }
+
+std::string ControlText(HWND page, int id) { return WindowText(GetDlgItem(page, id)); }
 
 bool ClickAt(int x, int y, int times) {
     SetCursorPos(x, y);

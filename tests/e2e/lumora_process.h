@@ -49,6 +49,8 @@ int CurrentPage(HWND mainWindow);
 HWND FindPage(HWND mainWindow, const std::function<bool(HWND)>& is);
 // The page that carries control `id`, or null.
 HWND PageWith(HWND mainWindow, int id);
+// The text of a window of any process, asked by message; empty when it does not answer.
+std::string WindowText(HWND window);
 // The text of control `id` of `page`; empty when it does not answer.
 std::string ControlText(HWND page, int id);
 // Real left clicks through the system's input queue: at a point, or in the middle of a control.
