@@ -44,7 +44,13 @@ bool QueryAddress(QAdapterInfo& adapter, uint32_t oid, uint8_t (&out)[8]) {
 bool QuerySsid(QAdapterInfo& adapter, NDIS_802_11_SSID& out) { return QueryRecord(adapter, OID_802_11_SSID, out); }
 
 bool QueryConfiguration(QAdapterInfo& adapter, NDIS_802_11_CONFIGURATION& out) {
-    return QueryRecord(adapter, OID_802_11_CONFIGURATION, out);
+    NDIS_802_11_CONFIGURATION record{};
+    if (!QueryRecord(adapter, OID_802_11_CONFIGURATION, record)) return false;
+    // The record goes back to the driver with a changed channel: its length must say
+    // what we send, whatever the driver put there.
+    record.Length = sizeof record;
+    out = record;
+    return true;
 }
 
 bool QueryBssidList(QAdapterInfo& adapter, std::vector<uint8_t>& out) {

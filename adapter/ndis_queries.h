@@ -24,7 +24,8 @@ bool QueryI32(QAdapterInfo& adapter, uint32_t oid, int32_t& out);
 bool QueryAddress(QAdapterInfo& adapter, uint32_t oid, uint8_t (&out)[8]);
 // OID_802_11_SSID: the whole 36-byte record.
 bool QuerySsid(QAdapterInfo& adapter, NDIS_802_11_SSID& out);
-// OID_802_11_CONFIGURATION: the whole 32-byte record.
+// OID_802_11_CONFIGURATION: the whole 32-byte record, its Length set to those 32 bytes,
+// ready to be sent back.
 bool QueryConfiguration(QAdapterInfo& adapter, NDIS_802_11_CONFIGURATION& out);
 
 // OID_802_11_BSSID_LIST in two steps: a 4-byte query learns the size the driver needs,

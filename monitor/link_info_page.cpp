@@ -4,6 +4,7 @@
 
 #include "adapter/current_adapter.h"
 #include "adapter/ndis.h"
+#include "adapter/ndis_queries.h"
 #include "adapter/q_adapter_info.h"
 #include "app/language_texts.h"
 #include "controls/system_tray.h"
@@ -181,22 +182,20 @@ void LinkInfoPage::showConnected(QAdapterInfo& adapter, int strength, int qualit
     upBssid_ = bssid;
 
     uint32_t mode = 0;
-    uint32_t needed = 0;
     const char* label = "";
-    if (adapter.QueryInformation(OID_802_11_INFRASTRUCTURE_MODE, &mode, sizeof mode, &needed)) label = modeLabel(mode);
+    if (QueryU32(adapter, OID_802_11_INFRASTRUCTURE_MODE, mode)) label = modeLabel(mode);
     controls().setText(IDC_LINK_STATUS, label + adapter.GetBssidText());
 }
 
 void LinkInfoPage::showChannelAndRate(QAdapterInfo& adapter) {
-    uint32_t needed = 0;
     NDIS_802_11_CONFIGURATION config{};
-    if (adapter.QueryInformation(OID_802_11_CONFIGURATION, &config, sizeof config, &needed)) {
+    if (QueryConfiguration(adapter, config)) {
         // A frequency outside the plan says nothing about the channel: keep what is shown.
         const int channel = FrequencyToChannel(config.DSConfig);
         if (channel != kNoChannel) controls().setText(IDC_LINK_CHANNEL, decimal(channel));
     }
     uint32_t speed = 0;
-    if (adapter.QueryInformation(OID_GEN_LINK_SPEED, &speed, sizeof speed, &needed))
+    if (QueryU32(adapter, OID_GEN_LINK_SPEED, speed))
         controls().setText(IDC_LINK_TX_RATE, rateText(speed));
 }
 
@@ -218,9 +217,7 @@ void LinkInfoPage::resetSearch() {
 }
 
 std::string LinkInfoPage::nextProfileOf(const std::string& profile) const {
-    if (profile.empty()) return ProfileName::EndOfChain;
-    const std::string next = services_.store.readValue(profile, ProfileValue::NextProfile, ProfileName::EndOfChain);
-    return next.empty() ? std::string(ProfileName::EndOfChain) : next;
+    return services_.store.nextInChain(profile);
 }
 
 void LinkInfoPage::addDot() {

@@ -74,8 +74,8 @@ private:
     void showChannelAndRate(QAdapterInfo& adapter);
     void resetSearch();
     void setTray(int icon, const char* tooltip);
-    // The profile after `profile` in the chain; "end" for the end, also when the value
-    // is missing or empty (an empty name is no profile to switch to).
+    // The profile after `profile` in the chain; "end" for the end, also when the link
+    // names no stored profile (switching to it would empty the settings in force).
     std::string nextProfileOf(const std::string& profile) const;
     void applyThroughEditor(const std::string& profile);
     void addDot();

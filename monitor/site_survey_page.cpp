@@ -248,6 +248,12 @@ void SiteSurveyPage::connectWithProfile() {
 }
 
 void SiteSurveyPage::connectWith(const std::string& name) {
+    // A profile another tool deleted since the list or the tray menu was made: applying it
+    // would send, and make the settings in force, a profile of empty values.
+    if (!services_.store.isStoredProfile(name)) {
+        refreshProfileList();
+        return;
+    }
     // The editor carries the apply; it is never shown here.
     ProfileEditorDialog editor(services_);
     editing(editor, name);

@@ -4,6 +4,7 @@
 
 #include "adapter/current_adapter.h"
 #include "adapter/ndis.h"
+#include "adapter/ndis_queries.h"
 #include "adapter/q_adapter_info.h"
 #include "app/language_texts.h"
 #include "pages/link_journal.h"
@@ -89,8 +90,7 @@ void ConfigurationPage::Load() {
     c.setText(kSsid, ssid.empty() ? kDefaultSsid : ssid);
 
     uint32_t mode = 0;
-    uint32_t needed = 0;
-    if (adapter->QueryInformation(OID_802_11_INFRASTRUCTURE_MODE, &mode, sizeof mode, &needed)) {
+    if (QueryU32(*adapter, OID_802_11_INFRASTRUCTURE_MODE, mode)) {
         switch (mode) {
         case Ndis802_11IBSS:
             c.setSelectionIndex(kNetworkType, kAdHocPosition);
@@ -118,7 +118,7 @@ void ConfigurationPage::Load() {
         selectOrClear(c, kChannel, kDefaultChannelPosition);
     } else {
         NDIS_802_11_CONFIGURATION config{};
-        if (adapter->QueryInformation(OID_802_11_CONFIGURATION, &config, sizeof config, &needed)) {
+        if (QueryConfiguration(*adapter, config)) {
             // A frequency off the plan (5 GHz, or the table's empty entry 0) selects nothing.
             const int channel = FrequencyToChannel(config.DSConfig);
             if (IsTunableChannel(channel)) selectOrClear(c, kChannel, channel - range_.first);
@@ -182,7 +182,9 @@ void ConfigurationPage::Apply() {
 
     if (typeChosen && mode == Ndis802_11IBSS && channelChosen) {
         NDIS_802_11_CONFIGURATION config{};
-        if (adapter->QueryInformation(OID_802_11_CONFIGURATION, &config, sizeof config, &needed)) {
+        // Only a whole record goes back: what the driver did not write would be sent
+        // as settings of ours.
+        if (QueryConfiguration(*adapter, config)) {
             config.DSConfig = ChannelToFrequency(channel);
             store.writeValue(kActive, ProfileValue::Channel, std::to_string(channel));
             adapter->SetInformation(OID_802_11_CONFIGURATION, &config, sizeof config, &needed);

@@ -195,7 +195,7 @@ void ProfileEditorDialog::confirm() {
     if (c.getText(IDC_EDITOR_SSID).empty()) return message(kEmptySsid);
     const std::string refused = refusedNameMessage(name);
     if (!refused.empty()) return message(refused);
-    if (c.isChecked(IDC_EDITOR_WEP) && !WepKeyFields(c, services_.desktop).validateSelectedKey()) return;
+    if (c.isChecked(IDC_EDITOR_WEP) && !WepKeyFields(c, services_.desktop, keyCheck_).validateSelectedKey()) return;
 
     storeProfile(name);
     services_.store.linkNewProfile(name);
@@ -216,7 +216,7 @@ KeyOutcome ProfileEditorDialog::applyProfile(const std::string& name) {
 bool ProfileEditorDialog::OnCommand(int id, int code) {
     const int key = WepKeyId::keyOfEdit(id);
     if (key != 0) {
-        WepKeyFields fields(controls(), services_.desktop);
+        WepKeyFields fields(controls(), services_.desktop, keyCheck_);
         if (code == kEnChange) fields.onKeyChange(key);
         else if (code == kEnSetFocus) fields.onKeyFocus(key);
         return true;
@@ -232,7 +232,7 @@ bool ProfileEditorDialog::OnCommand(int id, int code) {
         if (code == kBnClicked) onWepCheckBoxClicked(controls(), kWepGroupIds);
         return true;
     case IDC_EDITOR_KEY_FORMAT:
-        if (code == kCbnSelChange) WepKeyFields(controls(), services_.desktop).onFormatChange();
+        if (code == kCbnSelChange) WepKeyFields(controls(), services_.desktop, keyCheck_).onFormatChange();
         return true;
     default:
         return false;

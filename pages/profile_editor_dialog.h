@@ -19,6 +19,7 @@
 #include "adapter/region.h"
 #include "platform/dialog.h"
 #include "profiles/profile_apply.h"
+#include "profiles/wep_key_fields.h"
 #include "platform/win32_numbers.h"
 #include "resources/resource_ids.h"
 
@@ -72,4 +73,6 @@ private:
     PageServices& services_;
     HoverBitmapButton ok_;
     HoverBitmapButton cancel_;
+    // One for the dialog: the key check's own edits notify the dialog again.
+    KeyCheckGuard keyCheck_;
 };

@@ -77,7 +77,7 @@ void SecurityPage::Cancel() {
 
 void SecurityPage::Apply() {
     Controls& c = controls();
-    if (c.isChecked(kWepCheckBox) && !WepKeyFields(c, services_.desktop).validateSelectedKey()) return;
+    if (c.isChecked(kWepCheckBox) && !WepKeyFields(c, services_.desktop, keyCheck_).validateSelectedKey()) return;
     storeWepSettings(c, services_.store, ProfileName::ActiveSetting);
     const ApplyContext context{services_.store, GetCurrentAdapter(), services_.desktop};
     if (applySecurity(context, ProfileName::ActiveSetting) == KeyOutcome::Sent) maskKeyEdits(c);
@@ -87,7 +87,7 @@ void SecurityPage::Apply() {
 
 bool SecurityPage::OnCommand(int id, int code) {
     if (const int n = WepKeyId::keyOfEdit(id)) {
-        WepKeyFields fields(controls(), services_.desktop);
+        WepKeyFields fields(controls(), services_.desktop, keyCheck_);
         if (code == kEnChange) fields.onKeyChange(n);
         else if (code == kEnSetFocus) fields.onKeyFocus(n);
         else return false;
@@ -96,7 +96,7 @@ bool SecurityPage::OnCommand(int id, int code) {
     switch (id) {
     case WepKeyId::Format:
         if (code != kCbnSelChange) return false;
-        WepKeyFields(controls(), services_.desktop).onFormatChange();
+        WepKeyFields(controls(), services_.desktop, keyCheck_).onFormatChange();
         return true;
     case kWepCheckBox:
         if (code != kBnClicked) return false;

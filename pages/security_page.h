@@ -9,6 +9,7 @@
 #include "controls/page_base.h"
 #include "controls/header_row.h"
 #include "pages/wep_group.h"
+#include "profiles/wep_key_fields.h"
 #include "resources/resource_ids.h"
 
 struct PageServices;
@@ -40,4 +41,6 @@ private:
 
     PageServices& services_;
     HeaderRow buttons_;
+    // One for the page: the key check's own edits notify the page again.
+    KeyCheckGuard keyCheck_;
 };

@@ -28,17 +28,26 @@ ProfileStore::Walk ProfileStore::walkChain(const std::string& stopAt) const {
     Walk walk;
     const std::string sought = stopAt.empty() ? std::string() : settings_.foldName(stopAt);
     walk.seen.insert(settings_.foldName(ProfileName::FactoryDefault));
-    std::string p = readValue(ProfileName::FactoryDefault, ProfileValue::NextProfile, "");
+    std::string p = nextInChain(ProfileName::FactoryDefault);
     // Registry names ignore letter case, so "Home" and "home" are one profile: a link
     // back to either ends the walk.
-    while (!isEnd(p) && isProfileName(p)) {
+    while (p != ProfileName::EndOfChain) {
         std::string folded = settings_.foldName(p);
         if (!walk.seen.insert(folded).second) break;
         if (!sought.empty() && folded == sought) walk.found = walk.profiles.size();
         walk.profiles.push_back(p);
-        p = readValue(walk.profiles.back(), ProfileValue::NextProfile, "");
+        p = nextInChain(walk.profiles.back());
     }
     return walk;
+}
+
+bool ProfileStore::isStoredProfile(const std::string& name) const {
+    return isProfileName(name) && !isEnd(name) && !isOwnSection(name) && settings_.hasSection(name);
+}
+
+std::string ProfileStore::nextInChain(const std::string& profile) const {
+    const std::string next = readValue(profile, ProfileValue::NextProfile, "");
+    return isStoredProfile(next) ? next : std::string(ProfileName::EndOfChain);
 }
 
 bool ProfileStore::isOwnSection(const std::string& name) const {
@@ -116,11 +125,12 @@ std::vector<std::string> ProfileStore::settingNames() {
             Key3,       Key4,          PowerSaveMode, PreambleType, MaxRate};
 }
 
-void ProfileStore::copyToActiveSetting(const std::string& name) {
-    if (!isProfileName(name)) return;
+bool ProfileStore::copyToActiveSetting(const std::string& name) {
+    if (!isStoredProfile(name)) return false;
     writeValue(ProfileName::ActiveSetting, ProfileValue::ProfileName, name);
     for (const auto& value : settingNames())
         writeValue(ProfileName::ActiveSetting, value, readValue(name, value, ""));
+    return true;
 }
 
 bool ProfileStore::deleteProfile(const std::string& name) {

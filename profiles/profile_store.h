@@ -51,16 +51,28 @@ public:
     // linked.
     bool linkNewProfile(const std::string& name);
 
-    // The user profiles in chain order. The walk ends at "end", at a missing or empty
-    // NextProfile, at a link that is no profile name, and at a link back to a profile
-    // already listed (or to FactoryDefault), so every profile is listed once. Names are
+    // A user profile the store holds: a profile name that is none of the store's own
+    // sections (FactoryDefault, ActiveSetting, Settings, in any letter case) and whose
+    // key exists.
+    bool isStoredProfile(const std::string& name) const;
+
+    // The link after `profile` in the chain, or "end". Every walk of the chain takes its
+    // steps here, so they all end alike: at "end", at a missing or empty NextProfile,
+    // and at a link to no stored profile (a hand edit, a profile deleted by another
+    // tool, one of the store's own sections). Followed, such a link would make nothing,
+    // or the store's own values, the settings in force.
+    std::string nextInChain(const std::string& profile) const;
+
+    // The user profiles in chain order. The walk ends where nextInChain ends it, and at a
+    // link back to a profile already listed, so every profile is listed once. Names are
     // matched as the settings store matches them.
     std::vector<std::string> listProfiles() const;
 
     // Makes `name` the settings in force: ProfileName of ActiveSetting = name, then every
     // setting copied across (a value missing in the profile is copied as ""). NextProfile
-    // and AutoSearch of ActiveSetting are left alone.
-    void copyToActiveSetting(const std::string& name);
+    // and AutoSearch of ActiveSetting are left alone. A name that is no stored profile
+    // copies nothing: ActiveSetting would be emptied. False then.
+    bool copyToActiveSetting(const std::string& name);
 
     // Deletes the profile with all its values and mends the chain: the link in front of
     // it takes over its NextProfile, and any later link back to it ends the chain there.

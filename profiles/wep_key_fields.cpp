@@ -1,7 +1,6 @@
 #include "profiles/wep_key_fields.h"
 
 #include <cstdio>
-#include <utility>
 
 #include "platform/controls.h"
 #include "platform/desktop.h"
@@ -35,24 +34,28 @@ std::string keySizeMistakeText(int key, int required) {
 
 int trimToHexDigits(Controls& controls, int editId, Desktop& desktop, KeyCheckGuard& guard) {
     if (guard.active_) return 0;
-    std::string text = controls.getText(editId);
-    // isHexText beeps at every pass that finds a non-digit: one beep per character dropped.
+    const std::string text = controls.getText(editId);
+    // isHexText beeps for the pass that finds a non-digit.
     if (text.empty() || isHexText(text, desktop)) return 0;
+    // Dropping the last character until only digits are left ends with the digits in
+    // front of the first non-digit. They go in one edit: one at a time, each deletion
+    // costs the edit control the whole text again, and a long stored key would hold
+    // the window for minutes.
+    size_t keep = 0;
+    while (keep < text.size() && isHexDigit(text[keep])) ++keep;
+    const int length = static_cast<int>(text.size());
     guard.active_ = true;
     controls.setFocus(editId);
-    int removed = 0;
-    do {
-        const int len = static_cast<int>(text.size());
-        controls.setSelection(editId, len - 1, len);
-        controls.scrollCaret(editId);
-        controls.replaceSelection(editId, "");
-        ++removed;
-        // Read back what the edit holds; an edit that refused the deletion ends the loop.
-        std::string now = controls.getText(editId);
-        if (now.size() >= text.size()) break;
-        text = std::move(now);
-    } while (!text.empty() && !isHexText(text, desktop));
+    controls.setSelection(editId, static_cast<int>(keep), length);
+    controls.scrollCaret(editId);
+    controls.replaceSelection(editId, "");
     guard.active_ = false;
+    // An edit that refused the deletion has lost nothing.
+    const std::string now = controls.getText(editId);
+    if (now.size() >= text.size()) return 0;
+    const int removed = length - static_cast<int>(now.size());
+    // One beep for each character dropped, as if each had gone on a pass of its own.
+    for (int i = 1; i < removed; ++i) desktop.beep();
     return removed;
 }
 

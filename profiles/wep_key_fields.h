@@ -3,7 +3,8 @@
 // happens while the user types, when a field gains the focus, when the key format
 // changes, the masking of stored keys and the length check before a save.
 //
-// The hosting page owns one WepKeyFields over its Controls and routes to it:
+// The hosting window keeps one KeyCheckGuard and routes, through a WepKeyFields over its
+// Controls and that guard:
 //   EN_CHANGE of a key edit   -> onKeyChange(n)
 //   EN_SETFOCUS of a key edit -> onKeyFocus(n)
 //   CBN_SELCHANGE of 1181     -> onFormatChange()
@@ -59,18 +60,23 @@ private:
     bool active_ = false;
 };
 
-// The hexadecimal check of one key edit, for any window with such an edit: while the
-// edit's text is not empty and holds a character that is not a hexadecimal digit, beep
-// once and delete its last character (focus, select it, scroll to it, clear it). An
-// empty text is left alone. Returns the number of characters removed; 0 when called
-// while the guard is already active. Each window keeps one guard per set of key edits
-// and tests it first in its change and focus handlers.
+// The hexadecimal check of one key edit, for any window with such an edit: a text that
+// holds a character that is not a hexadecimal digit loses characters from its end until
+// only digits are left, one beep for each; the edit gets the focus and the dropped tail
+// is selected, scrolled to and cleared in one edit. An empty text is left alone.
+// Returns the number of characters removed; 0 when called while the guard is already
+// active. Each window keeps one guard per set of key edits and tests it first in its
+// change and focus handlers.
 int trimToHexDigits(Controls& controls, int editId, Desktop& desktop, KeyCheckGuard& guard);
 
 class WepKeyFields {
 public:
-    // Both must outlive the object. The desktop gives the beep and the message box.
-    WepKeyFields(Controls& controls, Desktop& desktop) : controls_(controls), desktop_(desktop) {}
+    // All three must outlive the object. The desktop gives the beep and the message box.
+    // The guard belongs to the window, not to this object: a window makes a WepKeyFields
+    // per notification, and the notifications of the check's own deletions must see the
+    // guard of the check that is running.
+    WepKeyFields(Controls& controls, Desktop& desktop, KeyCheckGuard& guard)
+        : controls_(controls), desktop_(desktop), guard_(guard) {}
 
     // Key edit n changed: show it in clear, set its limit for the format and size, and
     // in hexadecimal drop characters from its end until only digits are left. The
@@ -91,7 +97,7 @@ private:
 
     Controls& controls_;
     Desktop& desktop_;
-    KeyCheckGuard guard_;
+    KeyCheckGuard& guard_;
 };
 
 // "WEP Key %d size mistake!\nNeed %d characters!"

@@ -21,7 +21,8 @@ void Cleaner::cleanHardware(KeyHandle uninstallEntry) {
             continue;
         }
         // An empty value would make the path the CurrentControlSet (or, on 9x, the
-        // machine root) itself; a single key would be a whole branch of it.
+        // machine root) itself; anything but a device's enumeration key a whole branch
+        // of it (registry_paths.h lists the shapes).
         if (!NamesSubkey(value)) {
             reporter_.log("Skip " + valueName + ": no key named");
             continue;
@@ -76,7 +77,7 @@ bool Cleaner::cleanSoftware(KeyHandle instanceKey) {
     std::string driver;
     if (registry_.readString(instanceKey, "Driver", kValueBufferSize, &driver) != ReadStatus::Ok) return false;
     // An empty "Driver" would name the whole device class root, and a class key with no
-    // instance the driver keys of every device of the class.
+    // instance the driver keys of every device of the class (registry_paths.h).
     if (!IsDriverKeyValue(driver)) {
         reporter_.log("Skip Driver " + driver + ": no class key and instance");
         return false;
@@ -100,8 +101,12 @@ void Cleaner::removeNetworkConnection(KeyHandle softwareKey) {
     if (registry_.readString(softwareKey, "NetCfgInstanceId", kValueBufferSize, &instanceId) != ReadStatus::Ok)
         return;
     // Without an identifier the connection key would be the network class key itself,
-    // which holds every connection of the machine.
-    if (!NamesSubkey(instanceId)) return;
+    // which holds every connection of the machine; an identifier of another shape
+    // ("Descriptions", "{x}\\..") some other key there.
+    if (!IsNetCfgInstanceIdValue(instanceId)) {
+        reporter_.log("Skip NetCfgInstanceId " + instanceId + ": no connection identifier");
+        return;
+    }
     std::string description;
     // Only a description actually read names a value to delete; without one the
     // Descriptions key's default value would go.

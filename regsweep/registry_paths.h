@@ -27,14 +27,24 @@ bool NamesSubkey(const std::string& text);
 // True if path names a key below a top-level key of the local machine (two or more
 // components). Deleting a top-level key such as "SOFTWARE" is never what is meant.
 bool IsBelowTopLevel(const std::string& path);
-// True if a DEL_HKR value has the shape of a hardware key: at least two levels below
-// its root (an enumerator and a device, "Enum\USB\VID_..."). One level names a whole
-// branch of the machine: "Control" below the CurrentControlSet on NT, "Enum", "System"
-// or "SOFTWARE" below the machine root on 9x.
+// True if a DEL_HKR value has the shape of a hardware key, a device-enumeration key:
+// "Enum\<enumerator>\<device>" or deeper, the first component "Enum" in any letter
+// case, no component empty. The system writes these as
+//   NT: Enum\USB\VID_0ACE&PID_1215          (below SYSTEM\CurrentControlSet)
+//   9x: Enum\USB\VID_0ACE&PID_1215          (below the machine root)
+// Anything shorter names a whole branch: "Enum\USB" every USB device,
+// "Control\Class" every device class, "System\CurrentControlSet" on 9x everything.
 bool IsHardwareKeyValue(const std::string& value);
-// True if a "Driver" value has the shape of a driver key: a class key followed by an
-// instance ("{class}\0001", "Net\0003"). The class key alone holds the driver keys of
-// every device of that class.
+// True if a "Driver" value has the shape of a driver key: a class key and a
+// four-digit instance, nothing more, no component empty. The system writes
+//   NT: {4D36E972-E325-11CE-BFC1-08002BE10318}\0003   (the class GUID, braced)
+//   9x: Net\0003                                    (the class name)
+// The class key alone holds the driver keys of every device of that class.
 bool IsDriverKeyValue(const std::string& value);
+// True if a "NetCfgInstanceId" value has the shape the system gives it, a braced GUID:
+//   {8D7E31B4-3C60-4A5E-9F0E-1A2B3C4D5E6F}
+// Only then does it name one connection below the network class key; "Descriptions"
+// or "{x}\.." would name some other key there.
+bool IsNetCfgInstanceIdValue(const std::string& value);
 
 }  // namespace regsweep

@@ -8,6 +8,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstdio>
 #include <memory>
 #include <string>
 
@@ -23,6 +24,11 @@ constexpr WPARAM kShow = ID_TRAY_SHOW, kHide = ID_TRAY_HIDE, kExit = ID_TRAY_EXI
 constexpr WPARAM kAboutButton = IDC_HEADER_ABOUT;
 // Six re-applications, five waits and a switch, a second each, and Wine's slack.
 constexpr DWORD kSearchMs = 40000;
+// From the program's start to its window on show, with a long stored key to check.
+constexpr DWORD kStartAndShowMs = 8000;
+constexpr size_t kLongKeyLength = 20000;
+// Ticks after the search has reached a link to no stored profile.
+constexpr size_t kTicksPastTheEnd = 20;
 
 // "vexa" is the SSID start-up puts in force; BackupNet is the one the chain's last
 // profile asks for. The simulator sees a changed file by its time stamp and size, so
@@ -50,7 +56,13 @@ protected:
         WriteSetting("FactoryDefault", "NextProfile", "Office");
         WriteOpenProfile("Office", "OfficeNet", "Backup");
         WriteOpenProfile("Backup", "BackupNet", "end");
+        // A hand-edited key far beyond any key size, hexadecimal in name only: the
+        // Security page checks it while the program starts.
+        WriteSetting("ActiveSetting", "KeyFormat", "0");
+        WriteSetting("ActiveSetting", "Key1", "12" + std::string(kLongKeyLength - 2, 'x'));
+        requests = std::make_unique<RequestLog>(TempPath("lumora_link_e2e_requests.log"));
         program = std::make_unique<LumoraProcess>();
+        startTick = GetTickCount();
         started = program->Start(BesideThisProgram("Lumora.exe"));
         if (started)
             WaitFor([] { return (mainWindow = FindProcessWindow(program->Id(), kTitle)) != nullptr; });
@@ -61,6 +73,7 @@ protected:
             program->WaitForExit();
         }
         program.reset();
+        requests.reset();
         DeleteFileA(scenarioPath.c_str());
     }
     void SetUp() override {
@@ -81,15 +94,29 @@ protected:
     static bool StartsWith(const std::string& text, const std::string& head) { return text.compare(0, head.size(), head) == 0; }
 
     static std::string scenarioPath;
+    static std::unique_ptr<RequestLog> requests;
+    static DWORD startTick;
     static std::unique_ptr<LumoraProcess> program;
     static bool started;
     static HWND mainWindow;
 };
 
 std::string LinkMonitorEndToEnd::scenarioPath;
+std::unique_ptr<RequestLog> LinkMonitorEndToEnd::requests;
+DWORD LinkMonitorEndToEnd::startTick = 0;
 std::unique_ptr<LumoraProcess> LinkMonitorEndToEnd::program;
 bool LinkMonitorEndToEnd::started = false;
 HWND LinkMonitorEndToEnd::mainWindow = nullptr;
+
+TEST_F(LinkMonitorEndToEnd, ALongStoredKeyDelaysNeitherStartUpNorShow) {
+    Command(kShow);
+    ASSERT_TRUE(WaitFor(Shown, kStartAndShowMs));
+    const DWORD elapsed = GetTickCount() - startTick;
+    std::printf("start to shown with a %u-character key: %lu ms\n", unsigned(kLongKeyLength), elapsed);
+    EXPECT_LT(elapsed, kStartAndShowMs);
+    Command(kHide);
+    ASSERT_TRUE(WaitFor([] { return !Shown(); }));
+}
 
 TEST_F(LinkMonitorEndToEnd, ThePageShowsTheLiveLinkAndShowOpensIt) {
     ASSERT_TRUE(WaitFor([] { return LinkPage() != nullptr; }));
@@ -142,6 +169,25 @@ TEST_F(LinkMonitorEndToEnd, ANetworkOfTheChainInRangeBringsTheLinkBack) {
     Command(kShow);
     ASSERT_TRUE(WaitFor(Shown));
     EXPECT_TRUE(WaitFor([] { return CurrentPage() == 0; }));
+}
+
+// FactoryDefault -> Office -> Ghost, a profile that is not there, and no network in
+// range: the search makes Office the settings in force and stops at the link to Ghost.
+// Twenty ticks on, ActiveSetting still holds Office's values.
+TEST_F(LinkMonitorEndToEnd, ALinkToAMissingProfileEndsTheSearchAndTheSettingsInForceStay) {
+    WriteSetting("Office", "NextProfile", "Ghost");
+    ASSERT_TRUE(WriteTextFile(scenarioPath, Scenario(false, false)));
+    ASSERT_TRUE(WaitFor([] { return StartsWith(Field(kStatus), "Network Search ..."); }, kSearchMs)) << Field(kStatus);
+    requests->Mark();
+    ASSERT_TRUE(WaitFor([] { return ReadSetting("ActiveSetting", "ProfileName") == "Office"; }, kSearchMs));
+    ASSERT_TRUE(requests->WaitForLines(MonitorTickLine(), kTicksPastTheEnd, kSearchMs));
+    EXPECT_EQ(Field(kStatus), "No Connect to Network");
+    EXPECT_EQ(ReadSetting("ActiveSetting", "ProfileName"), "Office");
+    EXPECT_EQ(ReadSetting("ActiveSetting", "SSID"), "OfficeNet");
+    EXPECT_EQ(ReadSetting("ActiveSetting", "OperationMode"), "0");
+    EXPECT_EQ(ReadSetting("ActiveSetting", "Authentication"), "2");
+    EXPECT_EQ(ReadSetting("ActiveSetting", "WepEnabled"), "0");
+    EXPECT_EQ(ReadSetting("ActiveSetting", "Channel"), "6");
 }
 
 }  // namespace

@@ -231,12 +231,13 @@ std::string RequestLog::Text() const {
 
 void RequestLog::Mark() { mark_ = Text().size(); }
 
-bool RequestLog::WaitForLine(const std::string& prefix, DWORD ms) {
+bool RequestLog::WaitForLines(const std::string& prefix, size_t count, DWORD ms) {
     return WaitFor(
         [&] {
             const std::string text = Text();
+            size_t found = 0;
             for (size_t at = text.find(prefix, mark_); at != std::string::npos; at = text.find(prefix, at + 1))
-                if (at == 0 || text[at - 1] == '\n') return true;
+                if ((at == 0 || text[at - 1] == '\n') && ++found >= count) return true;
             return false;
         },
         ms);
@@ -259,6 +260,7 @@ std::vector<std::string> RequestLog::SetOidsSinceMark() const {
 }
 
 std::string ProductFoundLine() { return "Q \\DEVICE\\{6B1D2E8A-3C47-4F20-9A51-0E7C5D3B8F14} 0D010102 36 00000000 "; }
+std::string MonitorTickLine() { return "Q \\DEVICE\\{6B1D2E8A-3C47-4F20-9A51-0E7C5D3B8F14} 00010107 4 "; }
 std::string LinkUpLine() { return "Q \\DEVICE\\{6B1D2E8A-3C47-4F20-9A51-0E7C5D3B8F14} 00010114 4 00000000 00000000"; }
 
 bool WriteTextFile(const std::string& path, const std::string& text) {

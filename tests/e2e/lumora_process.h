@@ -88,7 +88,9 @@ public:
     // Later waits look only at what is logged after this point.
     void Mark();
     // True as soon as a line after the mark begins with `prefix`; false after `ms`.
-    bool WaitForLine(const std::string& prefix, DWORD ms = kWaitMs);
+    bool WaitForLine(const std::string& prefix, DWORD ms = kWaitMs) { return WaitForLines(prefix, 1, ms); }
+    // True as soon as `count` lines after the mark begin with `prefix`; false after `ms`.
+    bool WaitForLines(const std::string& prefix, size_t count, DWORD ms = kWaitMs);
     // The OIDs of the set requests logged after the mark, in order ("0D010102", ...).
     std::vector<std::string> SetOidsSinceMark() const;
 
@@ -104,5 +106,7 @@ private:
 std::string ProductFoundLine();
 // The product adapter reporting its medium connected: the link monitor has seen the link.
 std::string LinkUpLine();
+// The link-speed query that every tick of the link monitor makes, and nothing else.
+std::string MonitorTickLine();
 
 }  // namespace lumora_e2e

@@ -268,6 +268,46 @@ TEST_F(LinkInfoPageTest, ACycleRunsForeverWithATrailThatStopsGrowing) {
     EXPECT_EQ(text(IDC_LINK_STATUS), kBase + dots(LinkInfoPage::kMaxDots));
 }
 
+// A link that names no stored profile, or one of the store's own keys in any letter
+// case, ends the chain: the search never switches to it, and the settings in force keep
+// their values.
+TEST_F(LinkInfoPageTest, ALinkToNoStoredProfileEndsTheSearchAndTheSettingsInForceStay) {
+    for (const char* link : {"Ghost", "Settings", "activeSETTING", "factorydefault"}) {
+        SCOPED_TRACE(link);
+        env.store.writeValue("Office", "NextProfile", link);
+        env.store.writeValue("Settings", "Language", "English");
+        connectHome();
+        loseLink();
+        for (int t = 1; t <= 20; ++t) tick();
+        EXPECT_EQ(active("ProfileName"), "Office");
+        EXPECT_EQ(active("SSID"), "OfficeNet");
+        EXPECT_EQ(active("WepEnabled"), "0");
+        EXPECT_EQ(text(IDC_LINK_STATUS), "No Connect to Network");
+        env.store.copyToActiveSetting("Cafe");
+        env.store.writeValue("ActiveSetting", "SSID", "HomeNet");
+    }
+}
+
+// Answers the driver calls successful but leaves short are failed queries: the fields
+// they feed keep what they showed.
+TEST_F(LinkInfoPageTest, ShortAnswersLeaveTheModeChannelAndRateAsTheyWere) {
+    connectHome();
+    SimScenario s = ParseScenario(Scenario(true, false));
+    for (auto& a : s.adapters) {
+        a.shortReplies[OID_802_11_INFRASTRUCTURE_MODE] = 3;
+        a.shortReplies[OID_802_11_CONFIGURATION] = 31;
+        a.shortReplies[OID_GEN_LINK_SPEED] = 2;
+    }
+    env.sim.SetScenario(s);
+    controls.setText(IDC_LINK_CHANNEL, "kept");
+    controls.setText(IDC_LINK_TX_RATE, "kept");
+    tick();
+    ASSERT_EQ(env.adapter->mediaState, NdisMediaStateConnected);
+    EXPECT_EQ(text(IDC_LINK_STATUS), "00-11-22-33-44-01");   // no mode label
+    EXPECT_EQ(text(IDC_LINK_CHANNEL), "kept");
+    EXPECT_EQ(text(IDC_LINK_TX_RATE), "kept");
+}
+
 TEST_F(LinkInfoPageTest, AdHocSettingsInForceShowTheJoinedCellAndApplyNothing) {
     env.store.writeValue("ActiveSetting", "OperationMode", "1");
     // The driver reports a 5 GHz frequency, which names no channel of the plan: the

@@ -489,6 +489,22 @@ TEST_F(SiteSurveyPageTest, DoubleClickOnAProfileAppliesItAndMakesItTheSettingsIn
             ssidSent = std::string(r.bytes.begin() + 4, r.bytes.begin() + 11) == "HomeNet";
     EXPECT_TRUE(ssidSent);
     EXPECT_EQ(window.parentCommands, (std::vector<std::pair<int, int>>{{IDC_HEADER_LINK_INFO, 0}}));
+
+    // A row whose profile another tool deleted since the list was made: nothing is sent
+    // or copied, and the list drops the row.
+    store.writeValue("Work", ProfileValue::SSID, "WorkNet");
+    store.writeValue("Work", ProfileValue::NextProfile, "end");
+    store.writeValue("Home", ProfileValue::NextProfile, "Work");   // Home, Work: Work shows first
+    page.refreshProfileList();
+    settings.deleteSection("Work");
+    sim.ClearRequestLog();
+    controls.selectRow(kProfiles, 0);
+    ASSERT_EQ(controls.listCellText(kProfiles, 0, 0), "Work");
+    Notify(kProfiles, kNmDblClk);
+    EXPECT_TRUE(sim.RequestLog().empty());
+    EXPECT_EQ(store.readValue(ProfileName::ActiveSetting, ProfileValue::ProfileName), "Home");
+    EXPECT_EQ(store.readValue(ProfileName::ActiveSetting, ProfileValue::SSID), "HomeNet");
+    EXPECT_EQ(controls.itemCount(kProfiles), 1);
 }
 
 }  // namespace

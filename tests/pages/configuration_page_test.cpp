@@ -3,6 +3,7 @@
 #include "pages/configuration_page.h"
 
 #include "settings_page_fixture.h"
+#include "support/settings_page_controls.h"
 
 namespace {
 
@@ -10,12 +11,7 @@ class ConfigurationPageTest : public SettingsPageTest {
 protected:
     void SetUp() override {
         SettingsPageTest::SetUp();
-        controls.addEdit(IDC_CONFIG_SSID);
-        for (int id : {IDC_CONFIG_BSS_TYPE, IDC_CONFIG_CHANNEL, IDC_CONFIG_AUTO_SEARCH, IDC_CONFIG_POWER_MODE,
-                       IDC_CONFIG_TX_RATE, IDC_CONFIG_PREAMBLE})
-            controls.addComboBox(id);
-        controls.addButton(IDC_APPLY);
-        controls.addButton(IDC_CANCEL_IMAGE);
+        addConfigurationPageControls(controls);
         create(page);
         sim.ClearRequestLog();
     }
@@ -100,6 +96,25 @@ TEST_F(ConfigurationPageTest, SpanishRegionListsTwoChannelsAndAdHocApplySendsThe
     // The configuration sent is the one the driver reported, with only DSConfig changed.
     EXPECT_EQ(u32At(s[2], 0), 32u);
     EXPECT_EQ(u32At(s[2], 4), 100u);
+}
+
+// Answers the driver calls successful but leaves short count as failed queries: the type
+// and channel are not taken from them, and no half-read configuration is sent back.
+TEST_F(ConfigurationPageTest, ShortAnswersSelectNothingAndSendNoHalfReadConfiguration) {
+    associate("HomeNet");
+    changeAdapter([](SimAdapterConfig& a) {
+        a.shortReplies[OID_802_11_INFRASTRUCTURE_MODE] = 3;
+        a.shortReplies[OID_802_11_CONFIGURATION] = 31;
+    });
+    page.Show();
+    EXPECT_EQ(controls.selection(IDC_CONFIG_BSS_TYPE), -1);
+    EXPECT_EQ(controls.selection(IDC_CONFIG_CHANNEL), -1);
+
+    controls.selectByUser(IDC_CONFIG_BSS_TYPE, 1);
+    controls.selectByUser(IDC_CONFIG_CHANNEL, 2);
+    apply();
+    EXPECT_EQ(setOids(), (std::vector<uint32_t>{OID_802_11_INFRASTRUCTURE_MODE, OID_802_11_SSID}));
+    EXPECT_EQ(active("Channel"), "3");
 }
 
 TEST_F(ConfigurationPageTest, InfrastructureApplyStoresTheChannelButSendsNoConfiguration) {

@@ -209,6 +209,16 @@ TEST_F(ProfileEditorTest, EditLoadsTheProfileAndAChannelTheListLacksIsStoredEmpt
     EXPECT_EQ(value("ActiveSetting", "ProfileName"), "Cafe");
 }
 
+TEST_F(ProfileEditorTest, ALongNonHexStoredKeyIsTrimmedWithoutNesting) {
+    env.profile("Cafe", {{"KeyFormat", "0"}, {"Key4", "AB" + std::string(150, '-')}, {"WepEnabled", "1"}});
+    editor.profileName = "Cafe";
+    open(EditorMode::Edit);
+    EXPECT_EQ(controls.getText(WepKeyId::edit(4)), "AB");
+    EXPECT_EQ(env.desktop.beeps, 150);
+    EXPECT_LE(controls.deepest, 2);
+    EXPECT_FALSE(controls.runaway);
+}
+
 TEST_F(ProfileEditorTest, AddNewOverAnExistingNameKeepsItsPlaceInTheChain) {
     env.profile("Older", {{"SSID", "OldNet"}, {"NextProfile", "end"}});
     env.profile("Newer", {{"SSID", "NewNet"}, {"NextProfile", "Older"}});

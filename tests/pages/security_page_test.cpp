@@ -4,6 +4,7 @@
 
 #include "profiles/wep_key_fields.h"
 #include "settings_page_fixture.h"
+#include "support/settings_page_controls.h"
 
 namespace {
 
@@ -11,21 +12,7 @@ class SecurityPageTest : public SettingsPageTest {
 protected:
     void SetUp() override {
         SettingsPageTest::SetUp();
-        controls.addCheckBox(IDC_EDITOR_WEP);
-        controls.addCheckBox(IDC_EDITOR_8021X);
-        controls.addComboBox(IDC_EDITOR_AUTH_MODE);
-        controls.addComboBox(WepKeyId::Format);
-        controls.addStatic(WepKeyId::Remark).visible = false;
-        for (int n = 1; n <= 4; ++n) {
-            controls.addEdit(WepKeyId::edit(n));
-            controls.addComboBox(WepKeyId::sizeList(n));
-            controls.addRadio(WepKeyId::radio(n), 1);
-        }
-        for (int id : {IDC_SECURITY_AUTH_LABEL, IDC_SECURITY_DEFAULT_LABEL, IDC_SECURITY_LENGTH_LABEL,
-                       IDC_SECURITY_FORMAT_LABEL, IDC_SECURITY_KEY_LABEL})
-            controls.addStatic(id);
-        controls.addButton(IDC_APPLY);
-        controls.addButton(IDC_CANCEL_IMAGE);
+        addSecurityPageControls(controls);
         // What start-up leaves in ActiveSetting on a fresh machine, WepEnabled aside.
         for (const auto& v : std::vector<std::pair<const char*, const char*>>{
                  {"SSID", "VexaLab"}, {"OperationMode", "0"}, {"Authentication", "2"}, {"1X", "0"},
@@ -64,6 +51,20 @@ TEST_F(SecurityPageTest, NeverWrittenWepShowsUncheckedWithTheGroupDisabledButThe
     controls.click(IDC_EDITOR_WEP);
     EXPECT_FALSE(controls.isEnabled(WepKeyId::edit(1)));
     EXPECT_TRUE(controls.isEnabled(IDC_EDITOR_WEP));
+}
+
+// The check's own deletions notify the page again; one guard for the page keeps them
+// from nesting, however long the stored key.
+TEST_F(SecurityPageTest, ALongNonHexStoredKeyIsTrimmedWithoutNesting) {
+    setActive("KeyFormat", "0");
+    setActive("Key1", "12" + std::string(150, 'x'));
+    setActive("Key2", std::string(150, 'g'));
+    createPage();
+    EXPECT_EQ(controls.getText(WepKeyId::edit(1)), "12");
+    EXPECT_EQ(controls.getText(WepKeyId::edit(2)), "");
+    EXPECT_EQ(desktop.beeps, 300);
+    EXPECT_LE(controls.deepest, 2);
+    EXPECT_FALSE(controls.runaway);
 }
 
 TEST_F(SecurityPageTest, ApplyWithWepOffStoresTheKeysAsTheyStandAndSendsWepDisabled) {

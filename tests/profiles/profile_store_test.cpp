@@ -218,8 +218,15 @@ TEST_F(ProfileStoreTest, MissingOrEmptyLinkEndsTheWalk) {
     save("B", "b");
     settings.writeValue("B", "NextProfile", "");
     EXPECT_EQ(store.listProfiles(), (Chain{"B"}));
-    settings.writeValue("FactoryDefault", "NextProfile", "Ghost");  // names a missing profile
-    EXPECT_EQ(store.listProfiles(), (Chain{"Ghost"}));
+    // A link to a key nobody stored, or to one of the store's own, ends the walk too.
+    for (const char* link : {"Ghost", "Settings", "aCTIVEsETTING", "FACTORYDEFAULT"}) {
+        settings.writeValue("Settings", "Language", "English");
+        settings.writeValue("B", "NextProfile", link);
+        EXPECT_EQ(store.listProfiles(), (Chain{"B"})) << link;
+        settings.writeValue("FactoryDefault", "NextProfile", link);
+        EXPECT_EQ(store.listProfiles(), (Chain{})) << link;
+        settings.writeValue("FactoryDefault", "NextProfile", "B");
+    }
 }
 
 TEST_F(ProfileStoreTest, DeletingFromALoopEndsInAUsableChain) {
@@ -266,16 +273,16 @@ TEST_F(ProfileStoreTest, TheProgramsSettingsSectionIsNeverLinkedOrDeleted) {
     EXPECT_FALSE(store.deleteProfile("settings"));
     EXPECT_EQ(settings.readValue("Settings", "Language", ""), "English");
 
-    // A chain stored by an earlier version may hold it: the walk goes through it, and
-    // deleting its neighbours mends the chain around it.
+    // A chain stored by an earlier version may hold it: the walk ends there, so it is
+    // never listed, and a profile saved now goes in front of it.
     settings.writeValue("FactoryDefault", "NextProfile", "Settings");
     settings.writeValue("Settings", "NextProfile", "A");
+    EXPECT_EQ(store.listProfiles(), (Chain{}));
     save("B", "b");
-    EXPECT_EQ(store.listProfiles(), (Chain{"B", "Settings", "A"}));
-    EXPECT_TRUE(store.deleteProfile("A"));
+    EXPECT_EQ(store.listProfiles(), (Chain{"B"}));
     EXPECT_TRUE(store.deleteProfile("B"));
-    EXPECT_EQ(store.listProfiles(), (Chain{"Settings"}));
-    EXPECT_EQ(next("Settings"), "end");
+    EXPECT_EQ(store.listProfiles(), (Chain{}));
+    EXPECT_FALSE(store.deleteProfile("Settings"));
     EXPECT_EQ(settings.readValue("Settings", "Language", ""), "English");
 }
 
@@ -360,14 +367,16 @@ TEST_F(ProfileStoreTest, EveryLinkToTheDeletedProfileIsMended) {
     EXPECT_EQ(store.listProfiles(), (Chain{"D"}));
 }
 
-// A link to a key that is missing altogether is only a link: deleting it unlinks it.
-TEST_F(ProfileStoreTest, DeletingAMissingProfileOfTheChainUnlinksIt) {
+// A link to a key that is missing altogether ends the chain: nothing is listed, copied
+// or deleted under its name.
+TEST_F(ProfileStoreTest, ALinkToAMissingKeyEndsTheChainAndReachesNothing) {
     save("A", "a");
     settings.writeValue("A", "NextProfile", "Ghost");  // a key nobody stored
-    EXPECT_EQ(store.listProfiles(), (Chain{"A", "Ghost"}));
-    EXPECT_TRUE(store.deleteProfile("ghost"));
-    EXPECT_EQ(next("A"), "end");
-    EXPECT_FALSE(store.deleteProfile("Ghost"));  // neither a key nor a link now
+    EXPECT_EQ(store.listProfiles(), (Chain{"A"}));
+    EXPECT_FALSE(store.deleteProfile("ghost"));
+    EXPECT_FALSE(store.copyToActiveSetting("Ghost"));
+    EXPECT_FALSE(settings.hasSection("Ghost"));
+    EXPECT_EQ(store.nextInChain("A"), "end");
 }
 
 }  // namespace

@@ -197,10 +197,10 @@ TEST_F(CleanerTest, NinetyFiveUsesServicesClassAndLeavesSecurityAndNetworkAlone)
     const std::string hw = "Enum\\USB\\VID_1234&PID_5678";
     reg.setString(kEntryPath, "DEL_HKR_0000", hw);
     reg.setString(hw + "\\5&2", "Driver", "Net\\0003");
-    reg.setString("System\\CurrentControlSet\\Services\\Class\\Net\\0003", "NetCfgInstanceId", "{CONN-9X}");
+    reg.setString("System\\CurrentControlSet\\Services\\Class\\Net\\0003", "NetCfgInstanceId", GuidOf(9));
     reg.setString("System\\CurrentControlSet\\Services\\Class\\Net\\0003", "DriverDesc", "Nimbeo 9x");
     reg.setString("System\\CurrentControlSet\\Services\\Class\\Net\\0002", "DriverDesc", "Dial-up");
-    reg.setString(std::string(kNetwork) + "{CONN-9X}\\Connection", "Name", "x");
+    reg.setString(std::string(kNetwork) + GuidOf(9) + "\\Connection", "Name", "x");
     reg.setString(kDescriptions, "Nimbeo 9x", "1");
     // The NT places must not be what the 9x run cleans.
     reg.setString(std::string(kCcs) + hw + "\\5&2", "Driver", "Net\\0003");
@@ -212,7 +212,7 @@ TEST_F(CleanerTest, NinetyFiveUsesServicesClassAndLeavesSecurityAndNetworkAlone)
     EXPECT_TRUE(reg.exists("System\\CurrentControlSet\\Services\\Class\\Net\\0002"));
     EXPECT_TRUE(reg.exists(std::string(kCcs) + hw + "\\5&2"));
     EXPECT_TRUE(reg.exists("System\\CurrentControlSet\\Control\\Class\\Net\\0003"));
-    EXPECT_TRUE(reg.exists(std::string(kNetwork) + "{CONN-9X}\\Connection"));
+    EXPECT_TRUE(reg.exists(std::string(kNetwork) + GuidOf(9) + "\\Connection"));
     EXPECT_TRUE(reg.hasValue(kDescriptions, "Nimbeo 9x"));
     EXPECT_EQ(reg.grantCalls(), 0);
     EXPECT_EQ(sys.finalLog.find("Change permission"), std::string::npos);
@@ -277,17 +277,17 @@ TEST_F(CleanerTest, EmptyNamesNeverWidenADeletionToTheirRoot) {
     reg.setString(std::string(kClassNet) + "0090", "DriverDesc", "Empty id");
     reg.setString(std::string(kEntryPath), "DEL_HKR_0002", "Enum\\USB\\VID_F");
     reg.setString(std::string(kCcs) + "Enum\\USB\\VID_F\\c", "Driver", "{4D36E972-E325-11CE-BFC1-08002BE10318}\\0091");
-    reg.setString(std::string(kClassNet) + "0091", "NetCfgInstanceId", "{CONN-F}");
-    reg.setString(std::string(kNetwork) + "{CONN-F}\\Connection", "Name", "F");
+    reg.setString(std::string(kClassNet) + "0091", "NetCfgInstanceId", GuidOf(15));
+    reg.setString(std::string(kNetwork) + GuidOf(15) + "\\Connection", "Name", "F");
     run();
 
     EXPECT_TRUE(reg.exists(std::string(kCcs) + "Control"));
     EXPECT_TRUE(reg.exists(std::string(kClassNet) + "0001"));
-    EXPECT_TRUE(reg.exists(std::string(kNetwork) + "{WIRED-LAN}\\Connection"));
+    EXPECT_TRUE(reg.exists(std::string(kNetwork) + kWiredLan + std::string("\\Connection")));
     EXPECT_FALSE(reg.exists(std::string(kClassNet) + "0090"));
     EXPECT_FALSE(reg.exists(std::string(kCcs) + "Enum\\USB\\VID_E"));
     // No DriverDesc: the connection goes, the Descriptions key keeps every value.
-    EXPECT_FALSE(reg.exists(std::string(kNetwork) + "{CONN-F}"));
+    EXPECT_FALSE(reg.exists(std::string(kNetwork) + GuidOf(15)));
     EXPECT_TRUE(reg.hasValue(kDescriptions, ""));
     EXPECT_TRUE(reg.hasValue(kDescriptions, "Wired LAN"));
 }
@@ -311,8 +311,15 @@ TEST_F(CleanerTest, NtSkipsSingleKeyHardwareValuesAndInstanceLessDrivers) {
     reg.setString(bare + "\\inst0", "Driver", "{4D36E972-E325-11CE-BFC1-08002BE10318}");
     reg.setString(bare + "\\inst1", "Driver", "\\{4D36E972-E325-11CE-BFC1-08002BE10318}\\\\");
     reg.setString(std::string(kCcs) + "Control\\Session Manager", "Keep", "1");
-    const char* const values[] = {kHw, "Enum\\USB\\VID_BARE", "Control", "Enum\\", "\\\\Services"};
-    for (int i = 0; i < 5; ++i) reg.setString(kEntryPath, regsweep::HardwareValueName(i), values[i]);
+    reg.setString(std::string(kCcs) + "Services\\Tcpip\\Parameters", "Keep", "1");
+    // A driver key of another shape, and a connection identifier that is no GUID.
+    reg.setString(bare + "\\inst2", "Driver", "{4D36E972-E325-11CE-BFC1-08002BE10318}\\0001\\Ndi");
+    reg.setString(bare + "\\inst3", "Driver", "{4D36E972-E325-11CE-BFC1-08002BE10318}\\0077");
+    reg.setString(std::string(kClassNet) + "0077", "NetCfgInstanceId", "Descriptions");
+    const char* const values[] = {kHw,   "Enum\\USB\\VID_BARE", "Control",        "Enum\\", "\\\\Services",
+                                  "Enum\\USB", "Control\\Class", "Services\\Tcpip", "eNUM\\\\USB\\VID_BARE"};
+    constexpr int kValues = sizeof values / sizeof values[0];
+    for (int i = 0; i < kValues; ++i) reg.setString(kEntryPath, regsweep::HardwareValueName(i), values[i]);
     const auto before = keys();
     run({kEntry, "/debug"});
 
@@ -320,14 +327,18 @@ TEST_F(CleanerTest, NtSkipsSingleKeyHardwareValuesAndInstanceLessDrivers) {
     for (const auto& k : Subtree(before, ClassKey(10))) expected.insert(k);
     for (const auto& k : Subtree(before, ConnectionKey(10))) expected.insert(k);
     for (const auto& k : Subtree(before, bare)) expected.insert(k);  // its instances, not the class key
+    for (const auto& k : Subtree(before, ClassKey(77))) expected.insert(k);  // but not the connections
     EXPECT_EQ(Gone(before, keys()), expected);
     EXPECT_TRUE(reg.exists(std::string(kClassNet) + "0001"));
+    EXPECT_TRUE(reg.exists(kDescriptions));
 
     const auto lines = LogLines(sys.finalLog);
     // The log keeps its 20 newest lines: the skips come last.
-    for (const char* line : {"Skip DEL_HKR_0002: Control is no hardware key", "Skip DEL_HKR_0003: Enum\\ is no hardware key",
-                             "Skip DEL_HKR_0004: \\\\Services is no hardware key",
-                             "Skip Driver {4D36E972-E325-11CE-BFC1-08002BE10318}: no class key and instance"})
+    for (const char* line : {"Skip DEL_HKR_0005: Enum\\USB is no hardware key", "Skip DEL_HKR_0006: Control\\Class is no hardware key",
+                             "Skip DEL_HKR_0007: Services\\Tcpip is no hardware key",
+                             "Skip DEL_HKR_0008: eNUM\\\\USB\\VID_BARE is no hardware key",
+                             "Skip NetCfgInstanceId Descriptions: no connection identifier",
+                             "Skip Driver {4D36E972-E325-11CE-BFC1-08002BE10318}\\0001\\Ndi: no class key and instance"})
         EXPECT_NE(std::find(lines.begin(), lines.end(), line), lines.end()) << line;
 }
 
@@ -341,8 +352,12 @@ TEST_F(CleanerTest, NinetyFiveSkipsTopLevelHardwareValuesAndInstanceLessDrivers)
     reg.setString("System\\CurrentControlSet\\Services\\Class\\Net\\0002", "DriverDesc", "Dial-up");
     reg.setString("Enum\\Root\\NET\\0000", "Driver", "Net\\0002");
     reg.setString("SOFTWARE\\Vendor", "Keep", "1");
-    const std::string values[] = {"System", "Enum", "SOFTWARE", hw};
-    for (int i = 0; i < 4; ++i) reg.setString(kEntryPath, regsweep::HardwareValueName(i), values[i]);
+    reg.setString("Enum\\USB\\VID_OTHER\\1", "Driver", "Net\\0002");
+    reg.setString("SOFTWARE\\Microsoft\\Windows", "Keep", "1");
+    reg.setString(hw + "\\5&4", "Driver", "Net\\3");
+    const std::string values[] = {"System",    "Enum", "SOFTWARE", "SOFTWARE\\Microsoft", "System\\CurrentControlSet",
+                                  "Enum\\USB", hw};
+    for (int i = 0; i < 7; ++i) reg.setString(kEntryPath, regsweep::HardwareValueName(i), values[i]);
     const auto before = keys();
     run();
 

@@ -45,7 +45,7 @@ TEST_F(RegistryOrderTest, NtUninstallEntryCallsInOrder) {
         "open " + kNtClass + " 0x60019",
         "grant " + kNtClass,
         "delete value " + kNet + "\\Descriptions : Nimbeo USB #10",
-        "delete " + kNet + "\\{CONN-10}",
+        "delete " + kNet + "\\" + GuidOf(10),
         "close " + kNtClass,
         "delete " + kNtClass,
         "close " + kInstance,
@@ -61,7 +61,7 @@ TEST_F(RegistryOrderTest, NinetyFiveCallsReadOnlyAndTouchNoSecurity) {
     sys.platform = 1;
     reg.setString(kEntryPath, "DEL_HKR_0000", "Enum\\USB\\VID_1");
     reg.setString("Enum\\USB\\VID_1\\0000", "Driver", "Net\\0003");
-    reg.setString("System\\CurrentControlSet\\Services\\Class\\Net\\0003", "NetCfgInstanceId", "{CONN-9X}");
+    reg.setString("System\\CurrentControlSet\\Services\\Class\\Net\\0003", "NetCfgInstanceId", GuidOf(9));
     const std::string cls = "System\\CurrentControlSet\\Services\\Class\\Net\\0003";
 
     const std::vector<std::string> expected = {

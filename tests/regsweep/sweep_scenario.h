@@ -23,7 +23,13 @@ inline std::string ClassKeyName(int n) {
     return name;
 }
 inline std::string ClassKey(int n) { return kClassNet + ClassKeyName(n); }
-inline std::string Connection(int n) { return "{CONN-" + std::to_string(n) + "}"; }
+// Connections are named by braced GUIDs; the driver number makes the last group.
+inline std::string GuidOf(int n) {
+    char id[40] = {};
+    std::snprintf(id, sizeof id, "{0C0E0000-0000-0000-0000-%012d}", n);
+    return id;
+}
+inline std::string Connection(int n) { return GuidOf(n); }
 inline std::string ConnectionKey(int n) { return kNetwork + Connection(n); }
 inline std::string Description(int n) { return "Nimbeo USB #" + std::to_string(n); }
 
@@ -50,12 +56,14 @@ inline bool SameKey(const std::string& a, const std::string& b) {
     return !CaseLess()(a, b) && !CaseLess()(b, a);
 }
 
+constexpr char kWiredLan[] = "{0C0E0000-0000-0000-0000-00000000FFFF}";
+
 inline void AddNtNeighbours(FakeRegistry& reg) {
     reg.setString(std::string(kCcs) + "Enum\\USB\\VID_0BDA&PID_8150\\5&1", "Driver",
                   "{4D36E972-E325-11CE-BFC1-08002BE10318}\\0001");
-    reg.setString(std::string(kClassNet) + "0001", "NetCfgInstanceId", "{WIRED-LAN}");
+    reg.setString(std::string(kClassNet) + "0001", "NetCfgInstanceId", kWiredLan);
     reg.setString(std::string(kClassNet) + "0001", "DriverDesc", "Wired LAN");
-    reg.setString(std::string(kNetwork) + "{WIRED-LAN}\\Connection", "Name", "Local Area Connection");
+    reg.setString(std::string(kNetwork) + kWiredLan + std::string("\\Connection"), "Name", "Local Area Connection");
     reg.setString(kDescriptions, "Wired LAN", "1");
     reg.setString(kDescriptions, "", "default");
 }

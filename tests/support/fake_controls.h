@@ -132,6 +132,8 @@ public:
 
     int focusedId() const { return focused_; }
     bool runaway = false;
+    // The deepest nesting of notifications seen: 1 for a handler that changes nothing.
+    int deepest = 0;
     // Every notification fired, in order.
     std::vector<std::pair<int, Event>> events;
 
@@ -462,6 +464,7 @@ private:
         }
         events.emplace_back(id, event);
         ++depth_;
+        deepest = std::max(deepest, depth_);
         auto h = handlers_.find({id, event});
         if (h != handlers_.end() && h->second) {
             Handler copy = h->second;   // the handler may replace itself

@@ -35,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ChainChecker chain;
     for (int step = 0; step < 32 && in.remaining_bytes() > 0; ++step) {
         if (in.ConsumeBool()) {
-            const auto edit = static_cast<ChainChecker::Edit>(in.ConsumeIntegralInRange<int>(0, 5));
+            const auto edit = static_cast<ChainChecker::Edit>(in.ConsumeIntegralInRange<int>(0, ChainChecker::kEdits - 1));
             const std::string at = name(in);
             chain.handEdit(edit, at, name(in));
             continue;

@@ -1,11 +1,13 @@
 // Regsweep's hardware cleanup over the registry double, on a machine laid out from
 // arbitrary bytes: DEL_HKR values, hardware keys, instances with their Driver values,
 // class keys with connection identifiers, on NT or 9x. Whatever the values say, every
-// key that goes must lie below a key they name in the shape of its kind:
-//   a DEL_HKR value with two or more levels (below the CurrentControlSet on NT),
-//   a Driver value with a class and an instance (below the class root),
-//   a connection identifier (below the network class key, NT),
-// and no key may stay open. A key gone anywhere else aborts with its path.
+// key that goes must lie below a key they name in the shape the system gives it:
+//   a DEL_HKR value "Enum\<enumerator>\<device>[\...]" (below the CurrentControlSet on NT),
+//   a Driver value "<class>\<four digits>" (below the class root),
+//   a connection identifier that is a braced GUID (below the network class key, NT),
+// and no key may stay open. A key gone anywhere else aborts with its path. The shapes
+// are written out here again, on their own, so the program's checks are not their own
+// judge.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
@@ -49,6 +51,42 @@ std::vector<std::string> Components(const std::string& path) {
     return out;
 }
 
+// Components between backslashes, empty ones kept.
+std::vector<std::string> RawComponents(const std::string& path) {
+    std::vector<std::string> out(1);
+    for (char c : path) {
+        if (c == '\\') out.emplace_back();
+        else out.back() += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return out;
+}
+
+bool NoneEmpty(const std::vector<std::string>& parts) {
+    return std::none_of(parts.begin(), parts.end(), [](const std::string& p) { return p.empty(); });
+}
+
+bool HardwareShape(const std::string& value) {
+    const auto parts = RawComponents(value);
+    return parts.size() >= 3 && NoneEmpty(parts) && parts[0] == "enum";
+}
+
+bool DriverShape(const std::string& value) {
+    const auto parts = RawComponents(value);
+    return parts.size() == 2 && NoneEmpty(parts) && parts[1].size() == 4 &&
+           std::all_of(parts[1].begin(), parts[1].end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+bool GuidShape(const std::string& value) {
+    static const char kPattern[] = "{xxxxxxxx-xxxx-xxxx-xxxx-xxxxxxxxxxxx}";
+    if (value.size() != sizeof kPattern - 1) return false;
+    for (size_t i = 0; i < value.size(); ++i) {
+        const bool ok = kPattern[i] == 'x' ? std::isxdigit(static_cast<unsigned char>(value[i])) != 0
+                                           : value[i] == kPattern[i];
+        if (!ok) return false;
+    }
+    return true;
+}
+
 bool Below(const std::vector<std::string>& key, const std::vector<std::string>& root) {
     return root.size() <= key.size() && std::equal(root.begin(), root.end(), key.begin());
 }
@@ -56,9 +94,10 @@ bool Below(const std::vector<std::string>& key, const std::vector<std::string>& 
 // Paths made of the names a real registry has near the driver's keys, so that a value
 // often names something that exists.
 std::string Path(FuzzedDataProvider& in) {
-    static const char* const kParts[] = {"Enum", "USB", "VID_1", "inst", "Control", "Class",
+    static const char* const kParts[] = {"Enum", "eNUM", "USB", "VID_1", "inst", "Control", "Class",
                                          "{4D36E972-E325-11CE-BFC1-08002BE10318}", "0001", "0002", "Net",
-                                         "SYSTEM", "CurrentControlSet", "Services", "SOFTWARE", "Network", "{C1}"};
+                                         "SYSTEM", "CurrentControlSet", "Services", "SOFTWARE", "Network", "{C1}",
+                                         "Descriptions", "..", "{6B0E1101-4C2A-4F3E-9D11-000000000101}"};
     std::string out = in.ConsumeIntegralInRange<int>(0, 7) == 0 ? "\\" : "";
     const int count = in.ConsumeIntegralInRange<int>(0, 4);
     for (int i = 0; i < count; ++i) {
@@ -95,18 +134,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (int i = 0; i < values; ++i) {
         const std::string value = Path(in);
         reg.setString(kEntryPath, regsweep::HardwareValueName(in.ConsumeIntegralInRange<int>(0, 7)), value);
-        if (regsweep::IsHardwareKeyValue(value)) allowed.push_back(Components(hardwareRoot + value));
+        if (HardwareShape(value)) allowed.push_back(Components(hardwareRoot + value));
     }
     const int instances = in.ConsumeIntegralInRange<int>(0, 8);
     for (int i = 0; i < instances && in.remaining_bytes() > 0; ++i) {
         const std::string instance = hardwareRoot + Path(in) + "\\i" + std::to_string(i);
         const std::string driver = Path(in);
         reg.setString(instance, "Driver", driver);
-        if (regsweep::IsDriverKeyValue(driver)) allowed.push_back(Components(classRoot + driver));
+        if (DriverShape(driver)) allowed.push_back(Components(classRoot + driver));
         const std::string connection = in.ConsumeBool() ? Path(in) : "";
         reg.setString(classRoot + driver, "NetCfgInstanceId", connection);
         reg.setString(classRoot + driver, "DriverDesc", in.ConsumeBool() ? "Nimbeo" : "");
-        if (nt && regsweep::NamesSubkey(connection))
+        if (nt && GuidShape(connection))
             allowed.push_back(Components(regsweep::kNetworkRoot + connection));
     }
 

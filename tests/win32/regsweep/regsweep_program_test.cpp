@@ -360,24 +360,29 @@ TEST_F(ProgramTest, OnA9xSystemTheServicesClassBranchIsUsedAndNetworkKeysStay) {
     EXPECT_TRUE(KeyExists(kNetwork + Guid(101)));
 }
 
-// A DEL_HKR value that names a single key would delete a whole branch of the machine
-// (below the CurrentControlSet on NT), and a Driver value without an instance every
-// adapter's class key. Both are skipped; the device listed after them is cleaned.
-TEST_F(ProgramTest, OnAnXpSystemSingleKeyValuesAndInstanceLessDriversDeleteNothing) {
+// A DEL_HKR value that is no device's enumeration key would delete a whole branch of the
+// machine (below the CurrentControlSet on NT): one key, or two ("Enum\\USB" is every USB
+// device). A Driver value without an instance names every adapter's class key, and a
+// connection identifier that is no GUID another key of the network class. All are
+// skipped; the devices listed around them are cleaned.
+TEST_F(ProgramTest, OnAnXpSystemValuesOfOtherShapesDeleteNothing) {
     reportVersion(sizeof(void*) == 8 ? "winxp64" : "winxp");
     const std::string entry = std::string(kUninstall) + "NimbeoUSB";
-    SetString(entry, "DEL_HKR_0000", "Control");
-    SetString(entry, "DEL_HKR_0001", "Services\\");
-    SetString(entry, "DEL_HKR_0002", "\\Enum");
-    SetString(entry, "DEL_HKR_0003", kHwBare);
-    SetString(entry, "DEL_HKR_0004", kHw);
+    const std::string values[] = {"Control", "Services\\", "\\Enum",      kHwBare,          kHw,
+                                  "Enum\\USB", "Control\\Class", "Services\\Tcpip", kHwAfterGap};
+    for (int i = 0; i < 9; ++i) SetString(entry, "DEL_HKR_000" + std::to_string(i), values[i]);
     SetString(kCcs + kHwBare + "\\5&BA&0&1", "Driver", "{4D36E972-E325-11CE-BFC1-08002BE10318}");
     AddInstance(kHw, "5&1A2B0054&0&1", 101);
     AddInstance(kHwOther, "5&FFFF&0&1", 100);  // another adapter of the same class
+    AddInstance(kHwAfterGap, "5&1A2B0099&0&1", 102);
+    AddInstance(kHwAfterGap, "5&1A2B0099&0&2", 103);
+    SetString(ClassKey(103), "NetCfgInstanceId", "Descriptions");
     const std::set<std::string> controlBefore = KeysBelow("SYSTEM\\CurrentControlSet\\Control");
     const std::set<std::string> servicesBefore = KeysBelow("SYSTEM\\CurrentControlSet\\Services");
+    const std::set<std::string> enumBefore = KeysBelow("SYSTEM\\CurrentControlSet\\Enum");
     ASSERT_FALSE(controlBefore.empty());
     ASSERT_FALSE(servicesBefore.empty());
+    ASSERT_TRUE(KeyExists("SYSTEM\\CurrentControlSet\\Services\\Tcpip"));
 
     const RunResult run = RunRegsweep("NimbeoUSB", kWaitMs);
     ASSERT_TRUE(run.finished);
@@ -394,24 +399,36 @@ TEST_F(ProgramTest, OnAnXpSystemSingleKeyValuesAndInstanceLessDriversDeleteNothi
     std::set_difference(controlBefore.begin(), controlBefore.end(), controlAfter.begin(), controlAfter.end(),
                         std::inserter(gone, gone.end()));
     for (const std::string& k : gone)
-        EXPECT_TRUE(Under(k, ClassKey(101)) || Under(k, kNetwork + Guid(101))) << k << " went";
+        EXPECT_TRUE(Under(k, ClassKey(101)) || Under(k, kNetwork + Guid(101)) || Under(k, ClassKey(102)) ||
+                    Under(k, kNetwork + Guid(102)) || Under(k, ClassKey(103)))
+            << k << " went";
+    EXPECT_FALSE(KeyExists(ClassKey(102)));
+    EXPECT_FALSE(KeyExists(ClassKey(103)));
+    EXPECT_TRUE(KeyExists(kDescriptions));
+    EXPECT_TRUE(ValueExists(kDescriptions, Description(103)));
+    EXPECT_TRUE(KeyExists(kNetwork + Guid(103) + "\\Connection"));
     EXPECT_TRUE(KeyExists(ClassKey(100) + "\\Ndi\\Interfaces"));
     EXPECT_TRUE(KeyExists(kNetwork + Guid(100) + "\\Connection"));
     EXPECT_EQ(KeysBelow("SYSTEM\\CurrentControlSet\\Services"), servicesBefore);
     EXPECT_TRUE(KeyExists(kCcs + kHwOther + "\\5&FFFF&0&1"));
+    for (const std::string& k : enumBefore) {
+        if (!Under(k, kCcs + kHw) && !Under(k, kCcs + kHwAfterGap) && !Under(k, kCcs + kHwBare)) {
+            EXPECT_TRUE(KeyExists(k)) << k << " went";
+        }
+    }
 }
 
 // On 9x the values are paths below the machine root: "System", "Enum" or "SOFTWARE"
-// alone would take that whole branch, the uninstall entry being read with it.
-TEST_F(ProgramTest, OnA9xSystemTopLevelValuesAndInstanceLessDriversDeleteNothing) {
+// alone would take that whole branch, the uninstall entry being read with it, and so
+// would "SOFTWARE\\Microsoft", "System\\CurrentControlSet" or "Enum\\USB".
+TEST_F(ProgramTest, OnA9xSystemValuesOfOtherShapesDeleteNothing) {
     reportVersion("win98");
     const std::string entry = std::string(kUninstall) + "NimbeoUSB";
     const std::string netClass = "System\\CurrentControlSet\\Services\\Class\\Net";
-    SetString(entry, "DEL_HKR_0000", "System");
-    SetString(entry, "DEL_HKR_0001", "SOFTWARE\\");
-    SetString(entry, "DEL_HKR_0002", "Enum");
-    SetString(entry, "DEL_HKR_0003", kHwBare);
-    SetString(entry, "DEL_HKR_0004", kHw);
+    const std::string values[] = {"System", "SOFTWARE\\", "Enum", kHwBare, kHw, "SOFTWARE\\Microsoft",
+                                  "System\\CurrentControlSet", "Enum\\USB"};
+    for (int i = 0; i < 8; ++i) SetString(entry, "DEL_HKR_000" + std::to_string(i), values[i]);
+    SetString("Enum\\USB\\VID_FFFF&PID_0001\\0001", "Driver", "Net\\0106");
     SetString("Enum\\Root\\Keep", "x", "1");
     SetString(kHwBare + "\\0001", "Driver", "Net");
     SetString(kHw + "\\0001", "Driver", "Net\\0107");
@@ -430,5 +447,7 @@ TEST_F(ProgramTest, OnA9xSystemTopLevelValuesAndInstanceLessDriversDeleteNothing
     EXPECT_TRUE(ValueExists(entry, "DEL_HKR_0004"));
     EXPECT_EQ(KeysBelow("SOFTWARE\\Microsoft\\Windows\\CurrentVersion"), softwareBefore);
     EXPECT_TRUE(KeyExists("System\\CurrentControlSet\\Control"));
+    EXPECT_TRUE(KeyExists("Enum\\USB\\VID_FFFF&PID_0001\\0001"));
     DeleteTree("Enum\\Root\\Keep");
+    DeleteTree("Enum\\USB\\VID_FFFF&PID_0001");
 }
