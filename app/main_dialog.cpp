@@ -1,5 +1,7 @@
 #include "app/main_dialog.h"
 
+#include <algorithm>
+
 #include "adapter/current_adapter.h"
 #include "adapter/ndis.h"
 #include "adapter/q_adapter_info.h"
@@ -22,10 +24,16 @@ const char kNoCardTooltip[] = "WLAN Monitor\nNo Card Found";
 const char kBalloonTitle[] = "WLAN Utility Running!";
 constexpr uint32_t kBalloonSeconds = 20;
 constexpr int kDefaultItemPosition = 3;
-const Rect kPageHostPlace = Rect::fromSize(-4, 75, 670, 600);
-// The banner and the pages are drawn in pixels; the template's dialog units come out at
-// this size only with the dialog font the template was made for.
+// The banner and the header row are bitmaps of a fixed pixel size: the client area is
+// never smaller than they need, and otherwise as large as the template's dialog units
+// make it, which grow with the dialog font and the screen's DPI.
 constexpr int kClientWidth = 662, kClientHeight = 651;
+// The page host sits under the banner, 4 pixels to the left so that its pages line up
+// with the window's edge, and reaches below the client area so that its tab strip at
+// the bottom stays out of sight (670 x 600 in the smallest window).
+constexpr int kBannerHeight = 75;
+constexpr int kPageHostInset = 4;
+constexpr int kTabStripAllowance = 24;
 
 }  // namespace
 
@@ -37,8 +45,15 @@ MainDialog::~MainDialog() {
     SetCurrentAdapter(nullptr);
 }
 
+Rect MainDialog::pageHostPlace(const Size& client) {
+    return Rect::fromSize(-kPageHostInset, kBannerHeight, client.width + 2 * kPageHostInset,
+                          client.height - kBannerHeight + kTabStripAllowance);
+}
+
 bool MainDialog::OnInitDialog() {
-    window()->resizeClient(kClientWidth, kClientHeight);
+    const Size made = window()->clientSize();
+    const Size client{std::max(made.width, kClientWidth), std::max(made.height, kClientHeight)};
+    window()->resizeClient(client.width, client.height);
     parts_.shell.removeAppWindowStyle();
 
     CSystemTray& tray = parts_.tray;
@@ -54,12 +69,20 @@ bool MainDialog::OnInitDialog() {
     loadHeaderRow();
     hideToTray();
     parts_.pageHost.Attach(*window());
-    parts_.shell.placePageHost(kPageHostPlace);
+    Rect host = pageHostPlace(client);
+    parts_.shell.placePageHost(host);
 
     for (int i = 0; i < MainPages::kCount; ++i) {
         PageBase& page = parts_.pages.page(i);
         if (window()->createChild(page))
             parts_.pageHost.AddPage(MainPages::kEntries[i].title, uint32_t(i), page);
+    }
+    // A larger font makes taller tabs, which take their height from the pages: the host
+    // grows until its pages reach the bottom of the client area again.
+    const int shortBy = client.height - (kBannerHeight + parts_.pageHost.PagePlacement().bottom);
+    if (shortBy > 0) {
+        host.bottom += shortBy;
+        parts_.shell.placePageHost(host);
     }
     initialised_ = true;
     return true;
@@ -103,14 +126,37 @@ std::vector<std::string> MainDialog::AdapterNames() const {
     return names;
 }
 
+// Enter and Escape reach the main window whichever page has the focus (the pages are
+// child dialogs of it). A page with an Apply or Next button takes Enter as that button,
+// and a page with a Cancel button takes Escape as that one; elsewhere Enter does nothing
+// and Escape keeps the window's own meaning.
+bool MainDialog::pressOnCurrentPage(int id) {
+    const int current = parts_.pageHost.CurrentPosition();
+    if (current < 0 || current >= MainPages::kCount) return false;
+    PageBase& page = parts_.pages.page(current);
+    if (!page.hasWindow() || !page.controls().isVisible(id) || !page.controls().isEnabled(id)) return false;
+    page.window()->sendCommand(id, kBnClicked);
+    return true;
+}
+
+void MainDialog::OnOK() {
+    for (int id : {IDC_APPLY, IDC_WIZARD_NEXT})
+        if (pressOnCurrentPage(id)) return;
+}
+
 void MainDialog::OnCancel() {
+    if (pressOnCurrentPage(IDC_CANCEL_IMAGE)) return;
     hideToTray();
     if (window()) window()->endDialog(kIdCancel);
 }
 
 bool MainDialog::OnSysCommand(unsigned command) {
-    if ((command & 0xFFF0) != kScClose) return false;
-    hideToTray();   // closing the window only puts it away; Exit ends the program
+    const unsigned which = command & 0xFFF0;
+    // Closing the window only puts it away; Exit ends the program. Minimising goes to
+    // the tray as well: a window without a taskbar button that merely shrank to an icon
+    // would be out of the user's reach.
+    if (which != kScClose && which != kScMinimize) return false;
+    hideToTray();
     return true;
 }
 

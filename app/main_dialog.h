@@ -60,7 +60,7 @@ public:
     bool OnCommand(int id, int code) override;
     void OnTimer(unsigned timerId) override;
     void OnCancel() override;
-    void OnOK() override {}
+    void OnOK() override;
     bool OnSysCommand(unsigned command) override;
     void OnMouseMove(int x, int y) override;
     bool OnWindowMessage(unsigned message, uintptr_t wParam, intptr_t lParam,
@@ -82,6 +82,8 @@ private:
     void next();
     void switchPage(int headerButton);
     void dropCurrentAdapter();
+    bool pressOnCurrentPage(int id);
+    static Rect pageHostPlace(const Size& client);
     void loadHeaderRow();
 
     Parts parts_;

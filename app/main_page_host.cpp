@@ -13,3 +13,5 @@ int PageHostPages::AddPage(const std::string& title, uint32_t data, PageBase& pa
 bool PageHostPages::SelectPage(int position) { return host_.SelectPage(position); }
 
 int PageHostPages::CurrentPosition() const { return host_.GetCurrentPosition(); }
+
+Rect PageHostPages::PagePlacement() const { return host_.PagePlacement(0); }

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/geometry.h"
+
 class DialogWindow;
 class PageBase;
 
@@ -19,6 +21,8 @@ public:
     virtual bool SelectPage(int position) = 0;
     // -1 when no page is selected.
     virtual int CurrentPosition() const = 0;
+    // Where the host puts its pages in its client area (its tab strip takes the rest).
+    virtual Rect PagePlacement() const = 0;
 };
 
 class PageHost;
@@ -31,6 +35,7 @@ public:
     int AddPage(const std::string& title, uint32_t data, PageBase& page) override;
     bool SelectPage(int position) override;
     int CurrentPosition() const override;
+    Rect PagePlacement() const override;
 
 private:
     PageHost& host_;

@@ -45,8 +45,54 @@ void HoverBitmapButton::show(Look look) {
 
 void HoverBitmapButton::ShowNormal() { show(Look::Normal); }
 
-bool HoverBitmapButton::handleMessage(unsigned message, uintptr_t, intptr_t, intptr_t&) {
+void HoverBitmapButton::click() {
+    // What the static sends for a mouse click: its id with the clicked code (0).
+    if (hasWindow()) window()->sendToParent(kWmCommand, uintptr_t(window()->id()), intptr_t(window()->ref()));
+}
+
+bool HoverBitmapButton::handleKey(unsigned message, uintptr_t key, intptr_t flags) {
+    const bool repeat = (flags & kKeyRepeatBit) != 0;
+    if (message == kWmKeyDown && key == kVkReturn) {
+        if (!repeat) click();
+        return true;
+    }
+    if (message == kWmKeyDown && key == kVkSpace) {
+        if (!repeat) show(Look::Pressed);
+        return true;
+    }
+    if (message == kWmKeyUp && key == kVkSpace) {
+        // Only a press that began here: Space released after the focus arrived is no click.
+        if (look_ != Look::Pressed) return true;
+        show(Look::Normal);
+        click();
+        return true;
+    }
+    return false;
+}
+
+bool HoverBitmapButton::handleMessage(unsigned message, uintptr_t wParam, intptr_t lParam, intptr_t& result) {
     switch (message) {
+    case kWmGetDlgCode:
+        // Enter and Space are the button's: without this the dialog manager would turn
+        // Enter into the dialog's default action and a static ignores Space.
+        if (wParam != kVkReturn && wParam != kVkSpace) return false;
+        result = kDlgcWantMessage | kDlgcButton;
+        return true;
+    case kWmKeyDown:
+    case kWmKeyUp:
+        return handleKey(message, wParam, lParam);
+    case kWmSetFocus:
+    case kWmKillFocus:
+        if (hasWindow()) window()->invalidate();   // the focus mark comes or goes
+        return false;
+    case kWmPaint:
+        if (!hasWindow() || window()->focusedWindow() != window()->ref()) return false;
+        // The mark is drawn over the whole picture: the static must repaint all of it
+        // first, or a partial repaint would leave half a mark behind.
+        window()->invalidate();
+        result = window()->defaultHandling(message, wParam, lParam);
+        window()->drawFocusMark();
+        return true;
     case kWmLButtonDown:
         show(Look::Pressed);
         break;

@@ -6,6 +6,9 @@
 //
 // The control does not see the mouse leave: its page calls ShowNormal() on every hover
 // button when the mouse moves over the page's own background.
+//
+// The keyboard reaches it like a push button: as a tab stop it shows a focus mark, and
+// Enter (on the key going down) or Space (on its release) clicks it.
 
 #include "platform/custom_control.h"
 
@@ -33,6 +36,8 @@ protected:
 private:
     void show(Look look);
     void freeBitmaps();
+    bool handleKey(unsigned message, uintptr_t key, intptr_t flags);
+    void click();
 
     BitmapRef normal_ = 0;
     BitmapRef hover_ = 0;

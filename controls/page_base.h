@@ -28,7 +28,9 @@ public:
     static constexpr int kHeaderLeft = 4;
     static constexpr int kHeaderTop = 6;
     static constexpr int kHeaderStep = 110;
-    static constexpr int kHeaderRuleTop = 45;  // the line under the row
+    static constexpr int kHeaderRuleTop = 45;  // the line under the row, as wide as the row
+    static constexpr int kHeaderRuleWidth = 6 * kHeaderStep - kHeaderLeft;
+    static constexpr int kHeaderRuleHeight = 2;
 
 protected:
     void OnPrepareWindow() override;

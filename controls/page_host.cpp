@@ -142,6 +142,12 @@ bool PageHost::handleMessage(unsigned message, uintptr_t wParam, intptr_t lParam
         if (validPage(current)) focus_[current] = static_cast<WindowRef>(wParam);
         return false;
     }
+    case kWmSize: {
+        // The owner may resize the host after adding its pages: the page on show follows.
+        const int current = GetCurrentPosition();
+        if (validPage(current)) placePage(current);
+        return false;
+    }
     case kWmDestroy:
         DestroyPages();
         return false;

@@ -279,7 +279,9 @@ void TrayShellWin32::setParent(Handle window, Handle parent) {
 void TrayShellWin32::setVisibleStyle(Handle window, bool visible) {
     // ShowWindow rather than editing the style bits: it also tells the window manager,
     // which a bare style change does not.
-    ShowWindow(as<HWND>(window), visible ? SW_SHOW : SW_HIDE);
+    // A window minimised by other means (the shell's minimise-all) comes back at its size.
+    HWND w = as<HWND>(window);
+    ShowWindow(w, !visible ? SW_HIDE : IsIconic(w) ? SW_RESTORE : SW_SHOW);
 }
 
 void TrayShellWin32::redrawAll(Handle window) {

@@ -33,7 +33,9 @@ constexpr int kImageSize = 16;
 constexpr Colour kImageTransparent = rgb(255, 0, 255);
 constexpr Colour kListText = rgb(0, 0, 0);
 
-// Network list columns, widths as fractions of the list's client width.
+// Network list columns and their relative widths. The shares add up to more than the
+// whole (1.29), which pushed Strength, the figure a user looks for, off the right edge:
+// each column gets its share of the sum, so all of them fit side by side.
 struct Column {
     const char* title;
     double share;
@@ -85,8 +87,10 @@ bool SiteSurveyPage::OnInitDialog() {
 void SiteSurveyPage::createColumns() {
     Controls& c = controls();
     const int width = c.listClientWidth(kNetworks);
+    double total = 0;
+    for (const Column& column : kNetworkColumns) total += column.share;
     for (int i = 0; i < kNetworkColumnCount; ++i)
-        c.insertListColumn(kNetworks, i, kNetworkColumns[i].title, int(kNetworkColumns[i].share * width));
+        c.insertListColumn(kNetworks, i, kNetworkColumns[i].title, int(kNetworkColumns[i].share / total * width));
 }
 
 void SiteSurveyPage::loadButtons() {
@@ -155,6 +159,8 @@ void SiteSurveyPage::rescan() {
     if (adapter == nullptr) return;
     const uint32_t none = 0;
     uint32_t needed = 0;
+    // The window answers nothing during the scan's wait: the user sees why.
+    BusyCursor busy(services_.desktop);
     if (adapter->SetInformation(OID_802_11_BSSID_LIST_SCAN, &none, 0, &needed)) services_.desktop.sleep(kScanWaitMs);
     refreshNetworkList();
 }

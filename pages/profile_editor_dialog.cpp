@@ -201,7 +201,10 @@ void ProfileEditorDialog::confirm() {
     services_.store.linkNewProfile(name);
     // A key the driver refused has been reported; the profile still becomes the
     // settings in force, since it is stored already.
-    applyProfile(name);
+    {
+        BusyCursor busy(services_.desktop);   // the run of requests that connects
+        applyProfile(name);
+    }
     services_.store.copyToActiveSetting(name);
     RecordLinkEvent(LinkEvent::SettingsApplied, {name});
     if (hasWindow()) window()->endDialog(kOk);

@@ -40,6 +40,9 @@ public:
     virtual void freeBitmap(BitmapRef bitmap) = 0;
     virtual void showBitmap(BitmapRef bitmap) = 0;
     virtual void setHandCursor() = 0;
+    // The system's dotted focus rectangle just inside the control's edge, drawn over what
+    // the control painted.
+    virtual void drawFocusMark() = 0;
 
     // Focus, anywhere in the program.
     virtual WindowRef focusedWindow() const = 0;

@@ -173,6 +173,17 @@ void ControlWindowWin32::showBitmap(BitmapRef bitmap) {
 
 void ControlWindowWin32::setHandCursor() { SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(kIdcHand))); }
 
+void ControlWindowWin32::drawFocusMark() {
+    if (hwnd_ == nullptr) return;
+    RECT r{};
+    GetClientRect(hwnd_, &r);
+    InflateRect(&r, -1, -1);
+    HDC dc = GetDC(hwnd_);
+    if (dc == nullptr) return;
+    DrawFocusRect(dc, &r);
+    ReleaseDC(hwnd_, dc);
+}
+
 WindowRef ControlWindowWin32::focusedWindow() const { return reinterpret_cast<WindowRef>(GetFocus()); }
 
 void ControlWindowWin32::setFocus(WindowRef window) {

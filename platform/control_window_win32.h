@@ -33,6 +33,7 @@ public:
     void freeBitmap(BitmapRef bitmap) override;
     void showBitmap(BitmapRef bitmap) override;
     void setHandCursor() override;
+    void drawFocusMark() override;
     WindowRef focusedWindow() const override;
     void setFocus(WindowRef window) override;
     bool insertTab(int position, const std::string& title) override;

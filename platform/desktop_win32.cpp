@@ -28,6 +28,17 @@ uint32_t DesktopWin32::tickCount() { return GetTickCount(); }
 
 void DesktopWin32::sleep(uint32_t milliseconds) { Sleep(milliseconds); }
 
+void DesktopWin32::setBusyCursor(bool busy) {
+    // The thread answers no WM_SETCURSOR while it is busy, so the hourglass stays put
+    // until it is taken back here.
+    if (busy) {
+        HCURSOR previous = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+        if (busyDepth_++ == 0) previous_ = reinterpret_cast<uintptr_t>(previous);
+    } else if (busyDepth_ > 0 && --busyDepth_ == 0) {
+        SetCursor(reinterpret_cast<HCURSOR>(previous_));
+    }
+}
+
 bool DesktopWin32::osVersion(bool extended, OsVersionInfo& out) {
     OSVERSIONINFOEXA info{};
     static_assert(sizeof(OSVERSIONINFOEXA) == 156 && sizeof(OSVERSIONINFOA) == 148, "version record sizes");

@@ -247,9 +247,25 @@ void DialogHost::resizeClient(int width, int height) {
     SetWindowPos(hwnd_, nullptr, 0, 0, r.right - r.left, r.bottom - r.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+Size DialogHost::clientSize() const {
+    RECT r{};
+    if (hwnd_ == nullptr || !GetClientRect(hwnd_, &r)) return {};
+    return {r.right - r.left, r.bottom - r.top};
+}
+
 void DialogHost::placeControl(int id, int x, int y) {
     HWND child = hwnd_ == nullptr ? nullptr : GetDlgItem(hwnd_, id);
     if (child != nullptr) SetWindowPos(child, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void DialogHost::sizeControl(int id, int width, int height) {
+    HWND child = hwnd_ == nullptr ? nullptr : GetDlgItem(hwnd_, id);
+    if (child != nullptr) SetWindowPos(child, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void DialogHost::sendControlToBack(int id) {
+    HWND child = hwnd_ == nullptr ? nullptr : GetDlgItem(hwnd_, id);
+    if (child != nullptr) SetWindowPos(child, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void DialogHost::show(bool visible) {
@@ -263,7 +279,13 @@ void DialogHost::setTitle(const std::string& title) {
 }
 
 WindowRef DialogHost::firstChild() const {
-    return hwnd_ == nullptr ? 0 : reinterpret_cast<WindowRef>(GetWindow(hwnd_, GW_CHILD));
+    if (hwnd_ == nullptr) return 0;
+    HWND first = GetWindow(hwnd_, GW_CHILD);
+    for (HWND w = first; w != nullptr; w = GetWindow(w, GW_HWNDNEXT)) {
+        const LONG style = GetWindowLongA(w, GWL_STYLE);
+        if ((style & WS_TABSTOP) && !(style & WS_DISABLED)) return reinterpret_cast<WindowRef>(w);
+    }
+    return reinterpret_cast<WindowRef>(first);
 }
 
 void DialogHost::destroy() {

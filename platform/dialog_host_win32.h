@@ -56,7 +56,10 @@ public:
     void setParent(WindowRef parent) override;
     void move(const Rect& rect) override;
     void resizeClient(int width, int height) override;
+    Size clientSize() const override;
     void placeControl(int id, int x, int y) override;
+    void sizeControl(int id, int width, int height) override;
+    void sendControlToBack(int id) override;
     void show(bool visible) override;
     bool isVisible() const override;
     void setTitle(const std::string& title) override;

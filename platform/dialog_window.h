@@ -42,12 +42,20 @@ public:
     // Make the client area exactly this many pixels (the template's dialog units
     // depend on the font the system gives the dialog).
     virtual void resizeClient(int width, int height) = 0;
+    // The client area's size in pixels (as the template made it, until resized).
+    virtual Size clientSize() const = 0;
     // Move a child control to a pixel position, keeping its size and Z order.
     virtual void placeControl(int id, int x, int y) = 0;
+    // Give a child control a pixel size, keeping its place and Z order.
+    virtual void sizeControl(int id, int width, int height) = 0;
+    // Put a child control last in the Z order, which is also the Tab key's order.
+    virtual void sendControlToBack(int id) = 0;
     virtual void show(bool visible) = 0;
     virtual bool isVisible() const = 0;
     virtual void setTitle(const std::string& title) = 0;
-    // The topmost child window (the first in Z order), 0 when there is none.
+    // The child that takes the keyboard first: the first enabled tab stop in Z order
+    // (hidden or not: a page is still hidden when it is added), else the topmost child;
+    // 0 when there is none.
     virtual WindowRef firstChild() const = 0;
     virtual void destroy() = 0;
 };

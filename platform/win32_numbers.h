@@ -16,6 +16,9 @@ constexpr unsigned kWmGetText = 0x000D;
 constexpr unsigned kWmPaint = 0x000F;
 constexpr unsigned kWmEraseBkgnd = 0x0014;
 constexpr unsigned kWmNotify = 0x004E;
+constexpr unsigned kWmGetDlgCode = 0x0087;
+constexpr unsigned kWmKeyDown = 0x0100;
+constexpr unsigned kWmKeyUp = 0x0101;
 constexpr unsigned kWmCommand = 0x0111;
 constexpr unsigned kWmMouseMove = 0x0200;
 constexpr unsigned kWmLButtonDown = 0x0201;
@@ -45,6 +48,13 @@ constexpr uint32_t kTabStyleVertical = 0x0080;
 constexpr uint32_t kTcnSelChange = static_cast<uint32_t>(-551);
 constexpr uint32_t kTcnSelChanging = static_cast<uint32_t>(-552);
 
+// Keys a picture button answers, and what it tells the dialog manager it wants.
+constexpr unsigned kVkReturn = 0x0D;
+constexpr unsigned kVkSpace = 0x20;
+constexpr intptr_t kDlgcWantMessage = 0x0004;   // DLGC_WANTMESSAGE
+constexpr intptr_t kDlgcButton = 0x2000;        // DLGC_BUTTON
+constexpr intptr_t kKeyRepeatBit = intptr_t(1) << 30;   // WM_KEYDOWN: the key was already down
+
 // Control notification codes, as WM_COMMAND's high word carries them.
 constexpr int kBnClicked = 0;        // BN_CLICKED (also STN_CLICKED of a notifying static)
 constexpr int kStnDblClk = 1;        // STN_DBLCLK
@@ -73,6 +83,7 @@ constexpr unsigned kWmLButtonDblClk = 0x0203;
 constexpr unsigned kWmRButtonUp = 0x0205;
 constexpr unsigned kWmApp = 0x8000;
 constexpr unsigned kScClose = 0xF060;       // WM_SYSCOMMAND: the close box or Alt+F4
+constexpr unsigned kScMinimize = 0xF020;    // WM_SYSCOMMAND: the minimise box
 constexpr int kIdOk = 1;                    // dialog results and the Enter / Escape commands
 constexpr int kIdCancel = 2;
 // GetVersionExA's platform ids.

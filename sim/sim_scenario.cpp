@@ -224,6 +224,10 @@ SimScenario DefaultScenario() {
     SimNetwork campus = Net("Campus5G", 0x07, 1, 'a', -71);
     campus.frequencyKHz = 5180000;  // channel 36
     s.networks.push_back(campus);
+
+    // The open network the factory settings name (SSID "vexa", infrastructure, no WEP):
+    // a fresh install associates with it, so the program shows a live link out of the box.
+    s.networks.push_back(Net("vexa", 0x08, 10, 'g', -52));
     return s;
 }
 

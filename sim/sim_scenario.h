@@ -77,8 +77,8 @@ struct SimScenario {
 constexpr const char* kSimProductDescription = "Vexa Nimbeo 54 Mbps Pocket-Size Wireless USB Adapter";
 
 // A machine with the product's adapter and a wired card, and a handful of networks:
-// open and WEP (64 and 128 bit), b-only and g, an ad-hoc network, a hidden SSID and a
-// 5 GHz one.
+// open and WEP (64 and 128 bit), b-only and g, an ad-hoc network, a hidden SSID, a
+// 5 GHz one, and the open "vexa" that the factory settings join.
 SimScenario DefaultScenario();
 
 // Reads an INI text into `out` (which starts empty of adapters and networks, with the

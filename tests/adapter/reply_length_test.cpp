@@ -131,7 +131,7 @@ TEST_F(ReplyLengthTest, ABssidListIsReadInTwoStepsAndMustHoldItsHeader) {
     EXPECT_EQ(second.length, networks.size());
     uint32_t count = 0;
     std::memcpy(&count, networks.data(), 4);
-    EXPECT_EQ(count, 7u);
+    EXPECT_EQ(count, 8u);
 
     std::vector<uint8_t> kept{9, 9};
     for (uint32_t bytes : {0u, 3u}) {

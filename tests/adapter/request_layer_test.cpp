@@ -47,7 +47,7 @@ TEST_F(RequestTest, BssidListQueryWithASmallBufferReportsTheSizeNeeded) {
     ASSERT_TRUE(product().QueryInformation(OID_802_11_BSSID_LIST, list.data(), needed, &again));
     uint32_t count;
     std::memcpy(&count, list.data(), 4);
-    EXPECT_EQ(count, 7u);
+    EXPECT_EQ(count, 8u);
 
     SimScenario s = DefaultScenario();
     s.bssidListShortStatus = NDIS_STATUS_INVALID_LENGTH;

@@ -1,6 +1,7 @@
 #pragma once
 // Doubles for the main window's surroundings: its real window, the page host and the
 // window-specific shell operations. Each records what the main window asked of it.
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -57,7 +58,10 @@ public:
     void move(const Rect&) override {}
     Size client;
     void resizeClient(int w, int h) override { client = Size{w, h}; }
+    Size clientSize() const override { return client; }
     void placeControl(int, int, int) override {}
+    void sizeControl(int, int, int) override {}
+    void sendControlToBack(int) override {}
     void show(bool v) override { visible_ = v; }
     bool isVisible() const override { return visible_; }
     void setTitle(const std::string&) override {}
@@ -69,6 +73,8 @@ private:
     bool visible_ = false;
     NullControls controls_;
 };
+
+class FakeMainWindowShell;
 
 class FakePageHost : public MainPageHost {
 public:
@@ -98,6 +104,13 @@ public:
         return true;
     }
     int CurrentPosition() const override { return current; }
+    // Where the pages go in the host as the shell placed it last: by default as a real
+    // host puts them with 20-pixel tabs at the bottom (a 670 x 600 host: 662 x 572).
+    const FakeMainWindowShell* shell = nullptr;
+    std::function<Rect(const Rect&)> placementFor = [](const Rect& host) {
+        return Rect::fromSize(4, 4, host.width() - 8, host.height() - 28);
+    };
+    Rect PagePlacement() const override;
 };
 
 class FakeMainWindowShell : public MainWindowShell {
@@ -121,6 +134,10 @@ struct TimedPage : PageBase {
     void StartTimers() override { timersRunning = true; }
     void StopTimers() override { timersRunning = false; }
 };
+
+inline Rect FakePageHost::PagePlacement() const {
+    return placementFor(shell ? shell->pageHostRect : Rect::fromSize(-4, 75, 670, 600));
+}
 
 // Pages whose preparations only say that they ran.
 class RecordingPages : public MainPages {

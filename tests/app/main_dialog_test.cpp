@@ -108,6 +108,44 @@ TEST_F(MainWindow, InitialisationBuildsTrayPollAndPagesAndStartsHidden) {
     for (int id : {1207, 1148, 1142, 1143, 1149, 1146}) EXPECT_EQ(window.attached.count(id), 1u) << id;
 }
 
+TEST_F(MainWindow, TheWindowGrowsWithItsTemplateAndThePagesReachItsBottom) {
+    // made: the client area the template gave (dialog units at the font and DPI of the
+    // day); tabs: the host's tab strip and margins under its pages. The window never
+    // shrinks below its pictures (662 x 651); the host grows until its pages reach the
+    // client area's bottom, whatever the height of its tabs.
+    const struct {
+        Size made;
+        int tabs;
+        Size client;
+        Rect host;
+    } cases[] = {
+        {{0, 0}, 28, {662, 651}, Rect::fromSize(-4, 75, 670, 600)},      // the smallest window
+        {{661, 652}, 28, {662, 652}, Rect::fromSize(-4, 75, 670, 601)},
+        {{827, 802}, 28, {827, 802}, Rect::fromSize(-4, 75, 835, 751)},   // 120 DPI
+        {{827, 802}, 40, {827, 802}, Rect::fromSize(-4, 75, 835, 763)},   // and taller tabs
+    };
+    for (const auto& c : cases) {
+        FakeTrayShell caseTrayShell;
+        CSystemTray caseTray{caseTrayShell, nullptr};
+        FakeMainWindowShell caseShell;
+        FakePageHost caseHost;
+        RecordingPages casePages;
+        FakeDialogWindow caseWindow{0x5000};
+        caseWindow.client = c.made;
+        caseHost.shell = &caseShell;
+        caseHost.placementFor = [tabs = c.tabs](const Rect& hostRect) {
+            return Rect::fromSize(4, 4, hostRect.width() - 8, hostRect.height() - tabs);
+        };
+        MainDialog caseDialog(MainDialog::Parts{context, texts, caseTray, scm, caseShell, caseHost, casePages, osVersion});
+        caseDialog.attachWindow(&caseWindow);
+        caseDialog.OnInitDialog();
+        EXPECT_EQ(caseWindow.client.width, c.client.width) << c.made.width;
+        EXPECT_EQ(caseWindow.client.height, c.client.height) << c.made.width;
+        EXPECT_EQ(caseShell.pageHostRect, c.host) << c.made.width << " " << c.tabs;
+        EXPECT_EQ(75 + caseHost.PagePlacement().bottom, c.client.height);   // no strip of tabs in sight
+    }
+}
+
 TEST_F(MainWindow, WithoutATrayIconThereAreNoPagesAndNoPolling) {
     trayShell.addFails = true;
     open();
@@ -336,13 +374,21 @@ TEST_F(MainWindow, EscapeHidesAndEndsWithoutHandBack) {
     EXPECT_TRUE(scm.log.empty());
 }
 
-TEST_F(MainWindow, CloseButtonOnlyHidesTheWindow) {
+TEST_F(MainWindow, CloseAndMinimiseBoxesPutTheWindowInTheTray) {
     open();
-    dialog->OnCommand(MainDialog::kTrayShow, 0);
-    EXPECT_TRUE(dialog->OnSysCommand(0xF060));
-    EXPECT_FALSE(windowShown());
-    EXPECT_EQ(window.endResult, -1);
-    EXPECT_FALSE(dialog->OnSysCommand(0xF020));   // minimise: default processing
+    // Close (0xF060) and minimise (0xF020, also with the low bits the system adds) hide;
+    // move (0xF010) and maximise (0xF030) get default processing.
+    const struct {
+        unsigned command;
+        bool hides;
+    } cases[] = {{0xF060, true}, {0xF020, true}, {0xF022, true}, {0xF010, false}, {0xF030, false}};
+    for (const auto& c : cases) {
+        dialog->OnCommand(MainDialog::kTrayShow, 0);
+        ASSERT_TRUE(windowShown());
+        EXPECT_EQ(dialog->OnSysCommand(c.command), c.hides) << std::hex << c.command;
+        EXPECT_EQ(windowShown(), !c.hides) << std::hex << c.command;
+    }
+    EXPECT_EQ(window.endResult, -1);   // the program keeps running
 }
 
 TEST_F(MainWindow, PagesPassHeaderClicksUpToTheMainWindow) {

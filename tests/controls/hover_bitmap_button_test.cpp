@@ -83,6 +83,71 @@ TEST_F(Button, BitmapsAreFreedOnReloadAndWithTheControl) {
     EXPECT_TRUE(window.released);  // the window stops talking to the object that went
 }
 
+TEST_F(Button, TheKeyboardPressesItAsItPressesAPushButton) {
+    ASSERT_TRUE(button.LoadBitmaps(208, 209, 208));
+    window.controlId = 1133;
+    const intptr_t kRepeat = intptr_t(1) << 30;
+    // Each step: message, key, flags; then whether the button took it, how many clicks
+    // its parent has seen in all, and the look it shows.
+    const struct {
+        unsigned message;
+        uintptr_t key;
+        intptr_t flags;
+        bool taken;
+        size_t clicks;
+        HoverBitmapButton::Look look;
+    } steps[] = {
+        {kWmKeyUp, kVkSpace, 0, true, 0, HoverBitmapButton::Look::None},          // no press began here
+        {kWmKeyDown, kVkReturn, 0, true, 1, HoverBitmapButton::Look::None},       // Enter clicks at once
+        {kWmKeyDown, kVkReturn, kRepeat, true, 1, HoverBitmapButton::Look::None}, // held down: once
+        {kWmKeyDown, kVkSpace, 0, true, 1, HoverBitmapButton::Look::Pressed},     // Space presses...
+        {kWmKeyDown, kVkSpace, kRepeat, true, 1, HoverBitmapButton::Look::Pressed},
+        {kWmKeyUp, kVkSpace, 0, true, 2, HoverBitmapButton::Look::Normal},        // ...and clicks on release
+        {kWmKeyDown, 0x41, 0, false, 2, HoverBitmapButton::Look::Normal},         // other keys: the static's
+    };
+    for (const auto& s : steps) {
+        intptr_t result = 0;
+        EXPECT_EQ(button.handleMessage(s.message, s.key, s.flags, result), s.taken) << s.key;
+        EXPECT_EQ(window.parentMessages.size(), s.clicks) << s.key;
+        EXPECT_EQ(button.GetLook(), s.look) << s.key;
+    }
+    for (size_t i = 0; i < window.parentMessages.size(); ++i) {
+        EXPECT_EQ(window.parentMessages[i], kWmCommand);
+        EXPECT_EQ(window.parentWParams[i], 1133u);   // the id, with the clicked code 0
+    }
+
+    // The dialog manager leaves Enter and Space to the button, and Tab and the arrows
+    // (and its plain query) to itself.
+    for (uintptr_t key : {uintptr_t(kVkReturn), uintptr_t(kVkSpace)}) {
+        intptr_t code = 0;
+        EXPECT_TRUE(button.handleMessage(kWmGetDlgCode, key, 0, code));
+        EXPECT_EQ(code & kDlgcWantMessage, kDlgcWantMessage);
+    }
+    for (uintptr_t key : {uintptr_t(0), uintptr_t(0x09), uintptr_t(0x27)}) {
+        intptr_t code = 0;
+        EXPECT_FALSE(button.handleMessage(kWmGetDlgCode, key, 0, code)) << key;
+    }
+}
+
+TEST_F(Button, AFocusMarkIsDrawnOverThePictureOnlyWhileFocused) {
+    intptr_t result = 0;
+    EXPECT_FALSE(button.handleMessage(kWmPaint, 0, 0, result));   // the static paints alone
+    EXPECT_EQ(window.focusMarks, 0);
+
+    const int before = window.invalidations;
+    window.focus = window.windowRef;
+    EXPECT_FALSE(button.handleMessage(kWmSetFocus, 0, 0, result));
+    EXPECT_EQ(window.invalidations, before + 1);   // repainted with the mark
+    EXPECT_TRUE(button.handleMessage(kWmPaint, 0, 0, result));
+    EXPECT_EQ(window.defaultMessages.back(), kWmPaint);   // the picture first...
+    EXPECT_EQ(window.focusMarks, 1);                       // ...then the mark over it
+
+    window.focus = 0;
+    EXPECT_FALSE(button.handleMessage(kWmKillFocus, 0, 0, result));
+    EXPECT_FALSE(button.handleMessage(kWmPaint, 0, 0, result));
+    EXPECT_EQ(window.focusMarks, 1);
+}
+
 TEST(ButtonWithoutWindow, LoadFailsQuietly) {
     HoverBitmapButton button;
     EXPECT_FALSE(button.LoadBitmaps(208, 209, 208));

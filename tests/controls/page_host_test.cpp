@@ -78,6 +78,16 @@ TEST_F(Host, PlacementWithTabsAtTheBottom) {
     EXPECT_EQ(Rect::fromSize(4, 4, 662, 572), host.PagePlacement(0));
 }
 
+TEST_F(Host, AResizedHostPlacesThePageOnShowAnew) {
+    addEight();
+    ASSERT_TRUE(host.SelectPage(2));
+    tabs.size = {835, 763};   // the owner made it larger, for a larger dialog font
+    intptr_t result = 0;
+    EXPECT_FALSE(host.handleMessage(kWmSize, 0, 0, result));   // the tab control still sizes itself
+    EXPECT_EQ(Rect::fromSize(4, 4, 827, 735), pages[2]->window.placement);
+    EXPECT_EQ(Rect::fromSize(4, 4, 662, 572), pages[3]->window.placement);   // the others on their turn
+}
+
 TEST_F(Host, PlacementForTabsOnTopRightAndLeftAndSeveralRows) {
     tabs.windowStyle = 0;
     tabs.rows = 2;

@@ -198,6 +198,12 @@ void WriteSetting(const std::string& section, const std::string& name, const std
 
 void RemoveAllSettings() { SHDeleteKeyA(HKEY_CURRENT_USER, kRoot); }
 
+std::string TempPath(const char* name) {
+    char dir[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, dir);
+    return std::string(dir) + name;
+}
+
 std::string BesideThisProgram(const std::string& file) {
     char path[MAX_PATH + 1] = {};
     DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
@@ -272,10 +278,5 @@ bool WriteTextFile(const std::string& path, const std::string& text) {
     return ok;
 }
 
-std::string TempPath(const char* name) {
-    char dir[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, dir);
-    return std::string(dir) + name;
-}
 
 }  // namespace lumora_e2e

@@ -67,10 +67,11 @@ void RemoveAllSettings();
 // An open infrastructure profile for `ssid` on channel 6, followed in the chain by `next`.
 void WriteOpenProfile(const std::string& name, const std::string& ssid, const std::string& next);
 
+// Full path of a file in the temporary folder.
+std::string TempPath(const char* name);
+
 // Full path of a file in this test program's own folder (bin/, where everything lands).
 std::string BesideThisProgram(const std::string& file);
-// `name` in the folder for temporary files.
-std::string TempPath(const char* name);
 
 bool WriteTextFile(const std::string& path, const std::string& text);
 

@@ -154,13 +154,17 @@ TEST_F(SiteSurveyPageTest, InitialisationBuildsBothListsWithOneSharedImageList) 
     ASSERT_TRUE(page.OnInitDialog());
 
     const auto& networks = controls.at(kNetworks);
-    const std::vector<std::pair<std::string, int>> columns = {{"BSS/IBSSID", 282}, {"SSID", 132}, {"WEP", 72},
-                                                              {"AP", 60},          {"Channel", 114}, {"Strength", 114}};
+    // 0.47 : 0.22 : 0.12 : 0.10 : 0.19 : 0.19 of a 600-pixel list, scaled to fit in it.
+    const std::vector<std::pair<std::string, int>> columns = {{"BSS/IBSSID", 218}, {"SSID", 102}, {"WEP", 55},
+                                                              {"AP", 46},          {"Channel", 88}, {"Strength", 88}};
     ASSERT_EQ(networks.columns.size(), columns.size());
+    int total = 0;
     for (size_t i = 0; i < columns.size(); ++i) {
         EXPECT_EQ(networks.columns[i].title, columns[i].first);
         EXPECT_EQ(networks.columns[i].width, columns[i].second);
+        total += networks.columns[i].width;
     }
+    EXPECT_LE(total, 600);   // every column in sight, Strength too
     const auto& profiles = controls.at(kProfiles);
     ASSERT_EQ(profiles.columns.size(), 1u);
     EXPECT_EQ(profiles.columns[0].title, "ProfileName");
@@ -192,13 +196,16 @@ TEST_F(SiteSurveyPageTest, NetworkListShowsTheSimulatorsNetworksAndMarksTheOneJo
     page.refreshNetworkList();
     // The hidden network has no row; the rest come in the driver's order.
     EXPECT_EQ(Column(kNetworks, kColumnSsid),
-              (std::vector<std::string>{"HomeNet", "VexaLab", "Office128", "CoffeeShop", "PartyNet", "Campus5G"}));
+              (std::vector<std::string>{"HomeNet", "VexaLab", "Office128", "CoffeeShop", "PartyNet", "Campus5G",
+                                        "vexa"}));
     EXPECT_EQ(Images(kNetworks), (std::vector<int>{NETIMG_AP_G, NETIMG_AP_B, NETIMG_AP_G, NETIMG_AP_B, NETIMG_ADHOC,
-                                                   NETIMG_AP_G}));
-    EXPECT_EQ(Column(kNetworks, kColumnChannel), (std::vector<std::string>{"6", "1", "11", "3", "10", "36"}));
-    EXPECT_EQ(Column(kNetworks, kColumnWep), (std::vector<std::string>{"No", "Yes", "Yes", "No", "No", "No"}));
-    EXPECT_EQ(Column(kNetworks, kColumnAp), (std::vector<std::string>{"Yes", "Yes", "Yes", "Yes", "No", "Yes"}));
-    EXPECT_EQ(Column(kNetworks, kColumnStrength), (std::vector<std::string>{"100", "63", "93", "39", "79", "49"}));
+                                                   NETIMG_AP_G, NETIMG_AP_G}));
+    EXPECT_EQ(Column(kNetworks, kColumnChannel), (std::vector<std::string>{"6", "1", "11", "3", "10", "36", "10"}));
+    EXPECT_EQ(Column(kNetworks, kColumnWep), (std::vector<std::string>{"No", "Yes", "Yes", "No", "No", "No", "No"}));
+    EXPECT_EQ(Column(kNetworks, kColumnAp),
+              (std::vector<std::string>{"Yes", "Yes", "Yes", "Yes", "No", "Yes", "Yes"}));
+    EXPECT_EQ(Column(kNetworks, kColumnStrength),
+              (std::vector<std::string>{"100", "63", "93", "39", "79", "49", "100"}));
     // The list is asked for its size first, then read whole.
     ASSERT_EQ(ListQueries(), 2u);
     const auto& last = library.seen.back();
@@ -208,7 +215,7 @@ TEST_F(SiteSurveyPageTest, NetworkListShowsTheSimulatorsNetworksAndMarksTheOneJo
     Join("HomeNet");
     page.refreshNetworkList();   // refreshes the link first, so the BSSID is the new one
     EXPECT_EQ(Images(kNetworks)[0], NETIMG_AP_CONNECTED);
-    EXPECT_EQ(Column(kNetworks, kColumnSsid).size(), 6u);   // rebuilt, not appended
+    EXPECT_EQ(Column(kNetworks, kColumnSsid).size(), 7u);   // rebuilt, not appended
 }
 
 // Answers the driver might give to the two list queries, and what the list then shows.
@@ -277,6 +284,8 @@ TEST_F(SiteSurveyPageTest, ABrokenListAnswerLeavesTheNetworkListAsItWas) {
 TEST_F(SiteSurveyPageTest, RescanWaitsOnlyWhenTheScanWasAcceptedAndRereadsTheListEitherWay) {
     page.rescan();
     EXPECT_EQ(desktop.sleeps, (std::vector<uint32_t>{SiteSurveyPage::kScanWaitMs}));
+    EXPECT_EQ(desktop.sleptBusy, (std::vector<bool>{true}));   // the wait shows the hourglass
+    EXPECT_FALSE(desktop.busy);                                 // and gives the cursor back
     ASSERT_GE(library.seen.size(), 1u);
     size_t scan = 0;
     while (scan < library.seen.size() && library.seen[scan].oid != OID_802_11_BSSID_LIST_SCAN) ++scan;
@@ -284,7 +293,7 @@ TEST_F(SiteSurveyPageTest, RescanWaitsOnlyWhenTheScanWasAcceptedAndRereadsTheLis
     EXPECT_EQ(library.seen[scan].type, NdisRequestSetInformation);
     EXPECT_EQ(library.seen[scan].length, 0u);
     EXPECT_EQ(ListQueries(), 2u);
-    EXPECT_EQ(controls.itemCount(kNetworks), 6);
+    EXPECT_EQ(controls.itemCount(kNetworks), 7);
 
     library.answer = [](NdisRequest& r, uint32_t& status) {
         if (r.oid != OID_802_11_BSSID_LIST_SCAN) return false;
@@ -295,7 +304,7 @@ TEST_F(SiteSurveyPageTest, RescanWaitsOnlyWhenTheScanWasAcceptedAndRereadsTheLis
     page.rescan();
     EXPECT_EQ(desktop.sleeps.size(), 1u);   // no second wait
     EXPECT_EQ(ListQueries(), 4u);
-    EXPECT_EQ(controls.itemCount(kNetworks), 6);
+    EXPECT_EQ(controls.itemCount(kNetworks), 7);
 
     SetCurrentAdapter(nullptr);
     const size_t before = library.seen.size();

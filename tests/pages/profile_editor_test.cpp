@@ -68,6 +68,8 @@ TEST_F(ProfileEditorTest, ConnectToAnOpenNetworkStoresAnOpenProfileWhateverTheLi
 
     ASSERT_TRUE(closedWithOk());
     EXPECT_TRUE(env.desktop.messages.empty());
+    EXPECT_EQ(env.desktop.busySpells, 1);   // the hourglass while connecting, then back
+    EXPECT_FALSE(env.desktop.busy);
     const struct { const char* name; const char* text; } stored[] = {
         {"SSID", "HomeNet"}, {"OperationMode", "0"}, {"Channel", "6"}, {"Authentication", "2"},
         {"WepEnabled", "0"}, {"1X", "0"}, {"KeyIndex", "1"}, {"Key1Length", "0"}, {"Key3Length", "0"},

@@ -152,7 +152,7 @@ TEST_F(SimListTest, EntriesDescribeTheNetworksInRange) {
     const std::vector<uint8_t> list = BssidList();
     ASSERT_GE(list.size(), 4u);
     const uint32_t count = Le32(list.data());
-    ASSERT_EQ(count, 7u);
+    ASSERT_EQ(count, 8u);
     struct Seen {
         std::string ssid;
         uint32_t privacy, frequency, mode;
@@ -189,6 +189,11 @@ TEST_F(SimListTest, EntriesDescribeTheNetworksInRange) {
     EXPECT_EQ(seen[4].mode, 0u);
     EXPECT_EQ(seen[5].ssid, "");
     EXPECT_EQ(seen[6].frequency, 5180000u);
+    // vexa: the open infrastructure network the factory settings join.
+    EXPECT_EQ(seen[7].ssid, "vexa");
+    EXPECT_EQ(seen[7].privacy, 0u);
+    EXPECT_EQ(seen[7].mode, 1u);
+    EXPECT_EQ(seen[7].frequency, 2457000u);   // channel 10
 }
 
 TEST_F(SimListTest, HiddenNetworksHaveAZeroFirstSsidByteAndTheAlternativeShortStatus) {

@@ -22,7 +22,9 @@ public:
     std::vector<unsigned> defaultMessages;
     intptr_t defaultResult = 1;
     std::vector<unsigned> parentMessages;
+    std::vector<uintptr_t> parentWParams;
     intptr_t parentResult = 7;
+    int focusMarks = 0;
 
     std::map<int, Colour> sysColours{{5, 0xFFFFFF}, {13, 0x6A240A}};
 
@@ -55,8 +57,9 @@ public:
         defaultMessages.push_back(message);
         return defaultResult;
     }
-    intptr_t sendToParent(unsigned message, uintptr_t, intptr_t) override {
+    intptr_t sendToParent(unsigned message, uintptr_t wParam, intptr_t) override {
         parentMessages.push_back(message);
+        parentWParams.push_back(wParam);
         return parentResult;
     }
     BitmapRef loadBitmap(int resourceId) override {
@@ -71,6 +74,7 @@ public:
     void freeBitmap(BitmapRef bitmap) override { loaded.erase(bitmap); }
     void showBitmap(BitmapRef bitmap) override { shown.push_back(bitmap); }
     void setHandCursor() override { ++handCursors; }
+    void drawFocusMark() override { ++focusMarks; }
     // The resource id of the bitmap shown last (0 = an empty image, -1 = none shown).
     int shownId() const {
         if (shown.empty()) return -1;

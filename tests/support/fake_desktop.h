@@ -30,7 +30,16 @@ public:
     uint32_t tickCount() override { return now; }
     void sleep(uint32_t ms) override {
         sleeps.push_back(ms);
+        sleptBusy.push_back(busy);
         now += ms;
+    }
+    // The busy cursor: shown now or not, and how often it was put up.
+    bool busy = false;
+    int busySpells = 0;
+    std::vector<bool> sleptBusy;   // per sleep: under the busy cursor
+    void setBusyCursor(bool on) override {
+        if (on && !busy) ++busySpells;
+        busy = on;
     }
     bool osVersion(bool extended, OsVersionInfo& out) override {
         ++versionCalls;

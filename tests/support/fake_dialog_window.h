@@ -28,8 +28,10 @@ public:
     std::vector<std::pair<int, int>> parentCommands;
     std::map<int, CustomControl*> attached;
     std::vector<Dialog*> children;
-    Size clientSize;
+    Size clientSize_;
     std::map<int, std::pair<int, int>> placedControls;
+    std::map<int, std::pair<int, int>> sizedControls;
+    std::vector<int> tabOrder;   // controls sent to the back, in that order
 
     Controls& controls() override { return controls_ != nullptr ? *controls_ : none_; }
     WindowRef ref() const override { return windowRef; }
@@ -54,8 +56,11 @@ public:
         placement = rect;
         ++moves;
     }
-    void resizeClient(int width, int height) override { clientSize = {width, height}; }
+    void resizeClient(int width, int height) override { clientSize_ = {width, height}; }
+    Size clientSize() const override { return clientSize_; }
     void placeControl(int id, int x, int y) override { placedControls[id] = {x, y}; }
+    void sizeControl(int id, int width, int height) override { sizedControls[id] = {width, height}; }
+    void sendControlToBack(int id) override { tabOrder.push_back(id); }
     void show(bool v) override { visible = v; }
     bool isVisible() const override { return visible; }
     void setTitle(const std::string& t) override { title = t; }

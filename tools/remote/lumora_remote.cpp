@@ -14,6 +14,12 @@
 //   lumora_remote wait-hidden <ms> wait until the main window is hidden
 //   lumora_remote wait-shown <ms>  wait until the main window is shown
 //   lumora_remote next <title>     click Next on the setup window whose title begins so
+//   lumora_remote wait-page <index> [ms]   wait until page <index> is on show, then have
+//                                  the window paint itself before answering
+//   lumora_remote wait-text <id> <text> [ms]  wait until control <id> (of the first page
+//                                  that has one, shown or not) reads <text> at its start ("": any text at all; "A|B":
+//                                  either)
+//   lumora_remote wait-menu        wait until the tray menu is open
 #include <windows.h>
 #include <commctrl.h>
 
@@ -67,6 +73,19 @@ bool waitFor(F done, DWORD ms) {
     return true;
 }
 
+HWND pageOnShow(HWND main) {
+    for (HWND page = GetWindow(GetDlgItem(main, IDC_PAGE_HOST), GW_CHILD); page; page = GetWindow(page, GW_HWNDNEXT))
+        if (IsWindowVisible(page)) return page;
+    return nullptr;
+}
+
+int currentPage(HWND main) {
+    HWND host = GetDlgItem(main, IDC_PAGE_HOST);
+    DWORD_PTR answer = 0;
+    if (!host || !SendMessageTimeoutA(host, TCM_GETCURSEL, 0, 0, SMTO_ABORTIFHUNG, kWaitMs, &answer)) return -1;
+    return int(LONG_PTR(answer));
+}
+
 int fail(const char* what) {
     std::fprintf(stderr, "lumora_remote: %s\n", what);
     return 1;
@@ -104,12 +123,20 @@ int main(int argc, char** argv) {
         PostMessageA(tray, kTrayCallback, kTrayIconId, verb == "tray-show" ? WM_LBUTTONDBLCLK : WM_RBUTTONUP);
         return 0;
     }
+    if (verb == "wait-menu") {
+        if (!waitFor([] { return IsWindowVisible(FindWindowA("#32768", nullptr)) != FALSE; }, kWaitMs))
+            return fail("no menu open");
+        // Drawn before we answer, as for a page.
+        RedrawWindow(FindWindowA("#32768", nullptr), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        return 0;
+    }
     if (verb == "close-menu") {
         HWND menu = FindWindowA("#32768", nullptr);
         if (!menu) return fail("no menu open");
         PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
         PostMessageA(menu, WM_KEYUP, VK_ESCAPE, 0);
-        return 0;
+        return waitFor([] { return !IsWindowVisible(FindWindowA("#32768", nullptr)); }, kWaitMs) ? 0
+                                                                                                : fail("the menu stays open");
     }
     if (verb == "command" && argc > 2) {
         PostMessageA(main, WM_COMMAND, WPARAM(std::strtoul(argv[2], nullptr, 10)), 0);
@@ -144,13 +171,43 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (verb == "state") {
-        HWND host = GetDlgItem(main, IDC_PAGE_HOST);
-        DWORD_PTR answer = 0;
-        int page = -1;
-        if (host && SendMessageTimeoutA(host, TCM_GETCURSEL, 0, 0, SMTO_ABORTIFHUNG, kWaitMs, &answer))
-            page = int(LONG_PTR(answer));
-        std::printf("%s %d\n", IsWindowVisible(main) ? "shown" : "hidden", page);
+        std::printf("%s %d\n", IsWindowVisible(main) ? "shown" : "hidden", currentPage(main));
         return 0;
+    }
+    if (verb == "wait-page" && argc > 2) {
+        const int want = std::atoi(argv[2]);
+        const DWORD limit = argc > 3 ? DWORD(std::strtoul(argv[3], nullptr, 10)) : kWaitMs;
+        if (!waitFor([&] { return currentPage(main) == want && pageOnShow(main) != nullptr; }, limit))
+            return fail("the page is not on show");
+        // Painted before we answer: a sent paint returns once the program has drawn.
+        RedrawWindow(main, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        return 0;
+    }
+    if (verb == "wait-text" && argc > 3) {
+        const int id = std::atoi(argv[2]);
+        const std::string want = argv[3];
+        const DWORD limit = argc > 4 ? DWORD(std::strtoul(argv[4], nullptr, 10)) : kWaitMs;
+        auto reads = [&] {
+            char text[256] = {};
+            HWND control = nullptr;
+            for (HWND page = GetWindow(GetDlgItem(main, IDC_PAGE_HOST), GW_CHILD); page && !control;
+                 page = GetWindow(page, GW_HWNDNEXT))
+                control = GetDlgItem(page, id);
+            // Asked of the control itself: GetWindowText of another process's edit sees
+            // only its caption.
+            DWORD_PTR got = 0;
+            if (!control || !SendMessageTimeoutA(control, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
+                                                 SMTO_ABORTIFHUNG, kWaitMs, &got) || got == 0)
+                return false;
+            const std::string have = text;
+            for (size_t from = 0;;) {
+                const size_t bar = want.find('|', from);
+                if (have.rfind(want.substr(from, bar - from), 0) == 0) return true;
+                if (bar == std::string::npos) return false;
+                from = bar + 1;
+            }
+        };
+        return waitFor(reads, limit) ? 0 : fail("the text never came");
     }
     if (verb == "wait-hidden")
         return waitFor([] { return !IsWindowVisible(mainWindow()); }, ms) ? 0 : fail("still shown");

@@ -133,8 +133,24 @@ TEST_F(SettingsPagesOnWine, AboutPageShowsTheSeededDriverVersionInItsReadOnlyFie
         EXPECT_TRUE(style & WS_VISIBLE) << id;
         EXPECT_TRUE(style & ES_READONLY) << id;
         EXPECT_TRUE(style & ES_CENTER) << id;
-        EXPECT_TRUE(style & WS_DISABLED) << id;
+        EXPECT_FALSE(style & WS_DISABLED) << id;   // in the text colour, and selectable
     }
+    // The MAC address can be selected and copied.
+    HWND mac = GetDlgItem(hwnd, IDC_ABOUT_MAC_ADDRESS);
+    SendMessageA(mac, EM_SETSEL, 0, -1);
+    DWORD start = 0, end = 0;
+    SendMessageA(mac, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(end - start, 17u);
+    SendMessageA(mac, WM_COPY, 0, 0);
+    std::string copied;
+    if (OpenClipboard(hwnd)) {
+        if (HANDLE data = GetClipboardData(CF_TEXT)) {
+            if (const char* text = static_cast<const char*>(GlobalLock(data))) copied = text;
+            GlobalUnlock(data);
+        }
+        CloseClipboard();
+    }
+    EXPECT_EQ(copied, "00:A0:C5:4E:21:7B");
     EXPECT_FALSE(visible(hwnd, IDC_ABOUT_REGION));
     EXPECT_FALSE(visible(hwnd, IDC_ABOUT_FIRMWARE_VERSION));
     EXPECT_EQ(page.buttons().count(), 5u);
