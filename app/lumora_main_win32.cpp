@@ -15,10 +15,14 @@
 #include "app/service_control_win32.h"
 #include "app/startup_platform_win32.h"
 #include "app/text_source.h"
+#include "app/tray_menu.h"
 #include "controls/page_host.h"
 #include "controls/system_tray.h"
 #include "controls/system_tray_win32.h"
+#include "monitor/link_notifier.h"
+#include "pages/about_page.h"
 #include "pages/internet_check_win32.h"
+#include "pages/link_journal.h"
 #include "pages/page_services.h"
 #include "platform/desktop_win32.h"
 #include "platform/dialog_host_win32.h"
@@ -47,7 +51,13 @@ void runMainWindow(Program& program, HWND owner, uint32_t osVersionCode) {
     trayShell.attach(&trayIcon);
     SetTrayIcon(&trayIcon);
 
+    LinkJournal journal(&program.texts);
+    SetLinkJournal(&journal);
+    LinkNotifier notifier(journal, program.settings, program.texts);
+
     ProfileStore store(program.settings);
+    TrayMenu trayMenu(store, program.texts);
+    trayIcon.SetMenuFiller([&trayMenu](TrayShell& shell, TrayShell::Handle popup) { trayMenu.fill(shell, popup); });
     DialogRunnerWin32 dialogs;
     MachineRegistryWin32 machineRegistry;
     WinInetCheck internet;
@@ -58,8 +68,9 @@ void runMainWindow(Program& program, HWND owner, uint32_t osVersionCode) {
     MainWindowShellWin32 shell;
 
     MainDialog dialog(MainDialog::Parts{adapters, program.texts, trayIcon, program.services, shell,
-                                        hostPages, pages, osVersionCode});
+                                        hostPages, pages, osVersionCode, &trayMenu});
     shell.setDialog(&dialog);
+    pages.about().setAdapterLister([&dialog] { return dialog.AdapterNames(); });
     trayShell.setMainDialog(&dialog);
 
     DialogHost host(dialog);
@@ -67,6 +78,7 @@ void runMainWindow(Program& program, HWND owner, uint32_t osVersionCode) {
     // The pages go with the main window; the tray icon leaves when trayIcon does.
     pageHost.DestroyPages();
     SetTrayIcon(nullptr);
+    SetLinkJournal(nullptr);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "monitor/channel_map.h"
 #include "monitor/link_info_page.h"
 #include "monitor/site_survey_page.h"
 #include "pages/about_page.h"
@@ -40,10 +41,14 @@ LumoraPages::LumoraPages(PageServices& services) : services_(services) {
 
 LumoraPages::~LumoraPages() = default;
 
-void LumoraPages::reloadConfiguration() { configuration_->Show(); }
+void LumoraPages::reloadConfiguration() {
+    configuration_->setSuggestedChannel(SuggestChannelNow());
+    configuration_->Show();
+}
 void LumoraPages::reloadSecurityPage() { security_->reloadSecurityPage(); }
 void LumoraPages::refreshNetworkList() { siteSurvey_->refreshNetworkList(); }
 void LumoraPages::refreshProfileList() { siteSurvey_->refreshProfileList(); }
 void LumoraPages::fillAbout() { about_->Show(); }
 void LumoraPages::PrepareSetup() { wizardSetup_->PrepareSetup(); }
 void LumoraPages::StartTest() { wizardTest_->StartTest(); }
+void LumoraPages::connectWithProfile(const std::string& name) { siteSurvey_->connectWith(name); }

@@ -26,6 +26,7 @@ public:
     void fillAbout() override;
     void PrepareSetup() override;
     void StartTest() override;
+    void connectWithProfile(const std::string& name) override;
 
     LinkInfoPage& linkInfoPage() { return *linkInfoPage_; }
     ConfigurationPage& configuration() { return *configuration_; }

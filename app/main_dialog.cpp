@@ -9,11 +9,13 @@
 #include "app/main_page_host.h"
 #include "app/main_pages.h"
 #include "app/main_window_shell.h"
-#include "platform/windows_version.h"
+#include "app/tray_menu.h"
 #include "app/zero_config.h"
 #include "controls/page_base.h"
 #include "controls/system_tray.h"
+#include "pages/link_journal.h"
 #include "platform/win32_numbers.h"
+#include "platform/windows_version.h"
 
 namespace {
 
@@ -91,6 +93,11 @@ bool MainDialog::OnCommand(int id, int /*code*/) {
         switchPage(id);
         return true;
     }
+    std::string profile;
+    if (parts_.trayMenu && parts_.trayMenu->profileOf(uint32_t(id), profile)) {
+        parts_.pages.connectWithProfile(profile);
+        return true;
+    }
     switch (id) {
     case kNext:
         next();
@@ -111,6 +118,13 @@ bool MainDialog::OnCommand(int id, int /*code*/) {
 }
 
 void MainDialog::OnTimer(unsigned /*timerId*/) { PollAdapter(); }
+
+std::vector<std::string> MainDialog::AdapterNames() const {
+    std::vector<std::string> names;
+    for (size_t i = 0; i < adapters_.GetCount(); ++i)
+        if (const QAdapterInfo* a = adapters_.GetAt(i)) names.push_back(a->GetDescription() + " (" + a->GetDeviceName() + ")");
+    return names;
+}
 
 // Enter and Escape reach the main window whichever page has the focus (the pages are
 // child dialogs of it). A page with an Apply or Next button takes Enter as that button,
@@ -160,6 +174,7 @@ bool MainDialog::OnWindowMessage(unsigned message, uintptr_t, intptr_t, intptr_t
 }
 
 void MainDialog::dropCurrentAdapter() {
+    if (GetCurrentAdapter()) RecordLinkEvent(LinkEvent::AdapterGone);
     parts_.pages.linkInfo().StopTimers();
     SetCurrentAdapter(nullptr);
 }
@@ -177,6 +192,7 @@ void MainDialog::PollAdapter() {
     if (candidate) {
         if (candidate->IsUsable()) {
             parts_.tray.ShowIcon();
+            if (!GetCurrentAdapter()) RecordLinkEvent(LinkEvent::AdapterBack);
             SetCurrentAdapter(candidate);
             parts_.pages.linkInfo().StartTimers();
         }

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "adapter/q_adapter_list.h"
 #include "controls/header_row.h"
@@ -19,6 +20,7 @@ class MainPageHost;
 class MainPages;
 class MainWindowShell;
 class ServiceControl;
+class TrayMenu;
 
 class MainDialog : public Dialog {
 public:
@@ -46,6 +48,8 @@ public:
         MainPageHost& pageHost;
         MainPages& pages;
         uint32_t osVersionCode;
+        // The tray menu's profiles; without it their commands are not ours.
+        TrayMenu* trayMenu = nullptr;
     };
 
     // Builds the adapter list, which enumerates the adapters at once.
@@ -66,6 +70,8 @@ public:
     void PollAdapter();
 
     QAdapterList& Adapters() { return adapters_; }
+    // Every adapter the list holds, "description (device name)", for the support report.
+    std::vector<std::string> AdapterNames() const;
     // False when the tray icon could not be made: no pages, no polling.
     bool Initialised() const { return initialised_; }
 

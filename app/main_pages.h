@@ -5,6 +5,7 @@
 
 #include <array>
 #include <memory>
+#include <string>
 
 #include "controls/page_base.h"
 
@@ -43,6 +44,8 @@ public:
     virtual void fillAbout() {}
     virtual void PrepareSetup() {}
     virtual void StartTest() {}
+    // Connects with a stored profile as a double click on it in the site survey does.
+    virtual void connectWithProfile(const std::string& /*name*/) {}
 
 protected:
     void setPage(int index, std::unique_ptr<PageBase> page) { pages_[size_t(index)] = std::move(page); }

@@ -124,6 +124,19 @@ bool CSystemTray::ShowIcon() {
     return !hidden_;
 }
 
+bool CSystemTray::ShowBalloon(const std::string& text, const std::string& title, uint32_t iconFlags,
+                              uint32_t seconds) {
+    if (!enabled_ || !extendedShell_ || hidden_ || removed_) return false;
+    record_.flags = TrayIconRecord::kInfo;
+    copyText(record_.info, text.c_str());
+    copyText(record_.infoTitle, title.c_str());
+    record_.timeout = seconds * 1000;
+    record_.infoFlags = iconFlags;
+    const bool shown = modify();
+    record_.info[0] = '\0';
+    return shown;
+}
+
 bool CSystemTray::modify() {
     shellBehind_ = !shell_.notifyIcon(TrayShell::Notify::Modify, record_);
     return !shellBehind_;
@@ -207,6 +220,7 @@ int CSystemTray::OnTrayNotification(uint32_t iconId, uint32_t mouseMessage) {
             shell_.setMenuItemText(popup, item.id, text);
         }
         if (defaultSet_) shell_.setMenuDefaultItem(popup, defaultItem_, defaultByPosition_);
+        if (filler_) filler_(shell_, popup);
         shell_.setForeground(target);
         shell_.trackPopupAtCursor(popup, target);
         shell_.postEmptyMessage(target);

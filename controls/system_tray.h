@@ -18,6 +18,8 @@ class CSystemTray {
 public:
     // Language lookup for the menu texts: (key, default) -> text.
     using TextLookup = std::function<std::string(const std::string&, const std::string&)>;
+    // Fills in what the menu shows only at the moment it opens (status, profiles).
+    using MenuFiller = std::function<void(TrayShell& shell, TrayShell::Handle popup)>;
 
     // Mouse messages that arrive as the callback's lParam.
     static constexpr uint32_t kRightButtonUp = kWmRButtonUp;
@@ -48,12 +50,16 @@ public:
     TrayShell::Handle LoadIcon(int resourceId) { return loadSharedIcon(resourceId); }
     std::string GetTooltipText() const { return record_.tip; }
 
+    // A balloon over the shown icon; false when the icon is not in the tray (nobody
+    // would see it) or the shell refused. Later changes do not repeat it.
+    bool ShowBalloon(const std::string& text, const std::string& title, uint32_t iconFlags, uint32_t seconds);
     bool ShowIcon();
     bool AddIcon();
     bool RemoveIcon();
 
     bool SetMenuDefaultItem(uint32_t item, bool byPosition);
     void SetTargetWindow(TrayShell::Handle window) { target_ = window; }
+    void SetMenuFiller(MenuFiller filler) { filler_ = std::move(filler); }
 
     // The callback message: wParam carries the icon id, lParam the mouse message.
     virtual int OnTrayNotification(uint32_t iconId, uint32_t mouseMessage);
@@ -92,6 +98,7 @@ private:
     size_t nextLoadedIcon_ = 0;
     // The last modify failed: the shell shows something older than record_.
     bool shellBehind_ = false;
+    MenuFiller filler_;
     TrayIconRecord record_;
     TrayShell::Handle window_ = 0;
     TrayShell::Handle target_ = 0;

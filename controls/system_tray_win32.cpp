@@ -181,6 +181,26 @@ void TrayShellWin32::setMenuDefaultItem(Handle popup, uint32_t item, bool byPosi
     SetMenuDefaultItem(as<HMENU>(popup), item, byPosition ? TRUE : FALSE);
 }
 
+void TrayShellWin32::disableMenuItem(Handle popup, uint32_t commandId) {
+    EnableMenuItem(as<HMENU>(popup), commandId, MF_BYCOMMAND | MF_GRAYED);
+}
+
+void TrayShellWin32::fillSubmenu(Handle popup, uint32_t placeholderId, const std::string& title,
+                                 const std::vector<TrayMenuEntry>& entries) {
+    HMENU menu = as<HMENU>(popup);
+    const int count = GetMenuItemCount(menu);
+    for (int i = 0; i < count; ++i) {
+        HMENU sub = GetSubMenu(menu, i);
+        if (!sub || GetMenuItemID(sub, 0) != placeholderId) continue;
+        ModifyMenuA(menu, UINT(i), MF_BYPOSITION | MF_POPUP | MF_STRING, UINT_PTR(sub), title.c_str());
+        if (entries.empty()) return;
+        while (GetMenuItemCount(sub) > 0) DeleteMenu(sub, 0, MF_BYPOSITION);
+        for (const TrayMenuEntry& e : entries)
+            AppendMenuA(sub, MF_STRING | (e.checked ? MF_CHECKED : MF_UNCHECKED), e.id, e.text.c_str());
+        return;
+    }
+}
+
 uint32_t TrayShellWin32::menuItemId(Handle popup, int position) {
     return GetMenuItemID(as<HMENU>(popup), position);
 }

@@ -39,6 +39,9 @@ public:
     void setMenuItemText(Handle popup, uint32_t commandId, const std::string& text) override;
     void setMenuDefaultItem(Handle popup, uint32_t item, bool byPosition) override;
     uint32_t menuItemId(Handle popup, int position) override;
+    void fillSubmenu(Handle popup, uint32_t placeholderId, const std::string& title,
+                     const std::vector<TrayMenuEntry>& entries) override;
+    void disableMenuItem(Handle popup, uint32_t commandId) override;
     void setForeground(Handle window) override;
     void trackPopupAtCursor(Handle popup, Handle owner) override;
     void postEmptyMessage(Handle window) override;

@@ -30,6 +30,13 @@ struct TrayIconRecord {
     uint32_t infoFlags = 0;
 };
 
+// One item of a submenu filled at run time.
+struct TrayMenuEntry {
+    uint32_t id = 0;
+    std::string text;
+    bool checked = false;
+};
+
 struct TrayRect {
     int left = 0, top = 0, right = 0, bottom = 0;
     bool operator==(const TrayRect& o) const {
@@ -68,6 +75,13 @@ public:
     virtual void setMenuItemText(Handle popup, uint32_t commandId, const std::string& text) = 0;
     virtual void setMenuDefaultItem(Handle popup, uint32_t item, bool byPosition) = 0;
     virtual uint32_t menuItemId(Handle popup, int position) = 0;
+    // The submenu of `popup` whose first item is `placeholderId` is titled `title` and
+    // gets `entries` in the placeholder's place; with no entries the placeholder stays.
+    // Nothing happens without that submenu.
+    virtual void fillSubmenu(Handle /*popup*/, uint32_t /*placeholderId*/, const std::string& /*title*/,
+                             const std::vector<TrayMenuEntry>& /*entries*/) {}
+    // Greys an item out: it shows, and cannot be chosen.
+    virtual void disableMenuItem(Handle /*popup*/, uint32_t /*commandId*/) {}
     // Foreground, popup at the cursor owned by `owner`, then the empty message, in that
     // order: the menu closes properly on a click elsewhere only when the owner was
     // foreground and receives a message after TrackPopupMenu returns.

@@ -6,7 +6,9 @@
 #include "adapter/ndis.h"
 #include "adapter/ndis_queries.h"
 #include "adapter/q_adapter_info.h"
+#include "app/language_texts.h"
 #include "controls/system_tray.h"
+#include "pages/link_journal.h"
 #include "pages/page_services.h"
 #include "platform/win32_numbers.h"
 #include "profiles/profile_names.h"
@@ -26,6 +28,10 @@ const char kTipNoConnect[] = "WLAN Monitor\nNo Connect";
 const char kTipPoor[] = "WLAN Monitor\nSignal Strength : Poor";
 const char kTipGood[] = "WLAN Monitor\nSignal Strength : Good";
 constexpr int kPoorBelow = 50;
+// Lines separated as a multi-line edit wants them.
+const char kLineBreak[] = "\r\n";
+const char kJournalTitleKey[] = "JournalTitle";
+const char kJournalTitle[] = "Recent link events";
 // AutoSearch "0" means on; a missing value is not "0", so the search is off.
 const char kAutoSearchOn[] = "0";
 
@@ -73,6 +79,7 @@ bool LinkInfoPage::OnInitDialog() {
         header_.attach(*window(), IDC_HEADER_LINK_INFO);
         header_.add(*window(), IDC_LINK_SEARCH, IDB_SEARCH_BUTTON);
     }
+    controls().setText(IDC_LINK_JOURNAL_LABEL, services_.texts.GetText(kJournalTitleKey, kJournalTitle));
     return true;
 }
 
@@ -92,6 +99,8 @@ void LinkInfoPage::StartTimers() {
 
 void LinkInfoPage::StopTimers() {
     if (hasWindow()) window()->killTimer(kTimer);
+    // The adapter went away: when it is back, its link is news again.
+    linkSeen_ = LinkSeen::Unknown;
 }
 
 void LinkInfoPage::OnMouseMove(int, int) {
@@ -100,7 +109,10 @@ void LinkInfoPage::OnMouseMove(int, int) {
 
 void LinkInfoPage::monitorTick() {
     QAdapterInfo* adapter = GetCurrentAdapter();
-    if (!adapter) return;
+    if (!adapter) {
+        showJournal();
+        return;
+    }
     adapter->RefreshStatus();
 
     if (!countersRead_) {
@@ -115,10 +127,25 @@ void LinkInfoPage::monitorTick() {
         showDisconnected(*adapter);
     else
         showConnected(*adapter, strength, quality);
-    showChannelAndRate(*adapter);
+    const std::string channel = showChannelAndRate(*adapter);
+    if (linkUpStrength_ >= 0) {
+        RecordLinkEvent(LinkEvent::LinkUp,
+                        {adapter->GetSsidText(), adapter->GetBssidText(), channel, decimal(linkUpStrength_)});
+        linkUpStrength_ = -1;
+    }
+    showJournal();
+}
+
+void LinkInfoPage::showJournal() {
+    const LinkJournal* journal = GetLinkJournal();
+    if (!journal || journal->serial() == journalShown_) return;
+    journalShown_ = journal->serial();
+    controls().setText(IDC_LINK_JOURNAL, journal->newestFirst(LinkJournal::kCapacity, kLineBreak));
 }
 
 void LinkInfoPage::showDisconnected(QAdapterInfo& adapter) {
+    if (linkSeen_ == LinkSeen::Up) RecordLinkEvent(LinkEvent::LinkLost);
+    linkSeen_ = LinkSeen::Down;
     setTray(IDI_TRAY_NO_SIGNAL, kTipNoConnect);
     controls().showText(IDC_LINK_SSID, adapter.GetSsidText());
     display_.showSignal(controls(), 0, 0);
@@ -141,6 +168,12 @@ void LinkInfoPage::showConnected(QAdapterInfo& adapter, int strength, int qualit
     setTray(trayIconFor(strength), strength < kPoorBelow ? kTipPoor : kTipGood);
     display_.showSignal(controls(), strength, quality);
     resetSearch();
+    // A switch to another network between two ticks is news too, though the link never
+    // looked down.
+    const std::string bssid = adapter.GetBssidText();
+    if (linkSeen_ != LinkSeen::Up || bssid != upBssid_) linkUpStrength_ = strength;
+    linkSeen_ = LinkSeen::Up;
+    upBssid_ = bssid;
 
     uint32_t mode = 0;
     const char* label = "";
@@ -148,16 +181,21 @@ void LinkInfoPage::showConnected(QAdapterInfo& adapter, int strength, int qualit
     controls().showText(IDC_LINK_STATUS, label + adapter.GetBssidText());
 }
 
-void LinkInfoPage::showChannelAndRate(QAdapterInfo& adapter) {
+std::string LinkInfoPage::showChannelAndRate(QAdapterInfo& adapter) {
+    std::string channelText;
     NDIS_802_11_CONFIGURATION config{};
     if (QueryConfiguration(adapter, config)) {
         // A frequency outside the plan says nothing about the channel: keep what is shown.
         const int channel = FrequencyToChannel(config.DSConfig);
-        if (channel != kNoChannel) controls().showText(IDC_LINK_CHANNEL, decimal(channel));
+        if (channel != kNoChannel) {
+            channelText = decimal(channel);
+            controls().showText(IDC_LINK_CHANNEL, channelText);
+        }
     }
     uint32_t speed = 0;
     if (QueryU32(adapter, OID_GEN_LINK_SPEED, speed))
         controls().showText(IDC_LINK_TX_RATE, rateText(speed));
+    return channelText;
 }
 
 void LinkInfoPage::setTray(int icon, const char* tooltip) {
@@ -173,6 +211,7 @@ void LinkInfoPage::resetSearch() {
     waitCount_ = 0;
     retryCount_ = 0;
     dotTrail_.clear();
+    searchEndNoted_ = false;
 }
 
 std::string LinkInfoPage::nextProfileOf(const std::string& profile) const {
@@ -195,7 +234,9 @@ void LinkInfoPage::searchStep() {
     if (retryCount_ < kRetries) {
         statusText_ += dotTrail_;
         c.showText(IDC_LINK_STATUS, statusText_);
-        c.showText(IDC_LINK_SSID, kRescanSsid + store.readValue(ProfileName::ActiveSetting, ProfileValue::SSID));
+        const std::string ssid = store.readValue(ProfileName::ActiveSetting, ProfileValue::SSID);
+        c.showText(IDC_LINK_SSID, kRescanSsid + ssid);
+        if (retryCount_ == 0) RecordLinkEvent(LinkEvent::SearchReapply, {ssid});
         applyThroughEditor(ProfileName::ActiveSetting);
         ++retryCount_;
         addDot();
@@ -208,6 +249,8 @@ void LinkInfoPage::searchStep() {
     if (!enabled) {
         c.showText(IDC_LINK_STATUS, kNoConnect);
         c.showText(IDC_LINK_SSID, "");
+        if (!searchEndNoted_) RecordLinkEvent(LinkEvent::ChainEnded);
+        searchEndNoted_ = true;
         return;
     }
     if (waitCount_ < kWaits) {
@@ -222,6 +265,7 @@ void LinkInfoPage::searchStep() {
     c.showText(IDC_LINK_SSID, kAutoSearchProfile + searchProfile_);
     applyThroughEditor(searchProfile_);
     store.copyToActiveSetting(searchProfile_);
+    RecordLinkEvent(LinkEvent::SearchSwitch, {searchProfile_});
     waitCount_ = 0;
 }
 

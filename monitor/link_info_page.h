@@ -71,7 +71,8 @@ public:
 private:
     void showDisconnected(QAdapterInfo& adapter);
     void showConnected(QAdapterInfo& adapter, int strength, int quality);
-    void showChannelAndRate(QAdapterInfo& adapter);
+    // The channel shown, or "" when the driver named none on the plan.
+    std::string showChannelAndRate(QAdapterInfo& adapter);
     void resetSearch();
     void setTray(int icon, const char* tooltip);
     // The profile after `profile` in the chain; "end" for the end, also when the link
@@ -79,6 +80,8 @@ private:
     std::string nextProfileOf(const std::string& profile) const;
     void applyThroughEditor(const std::string& profile);
     void addDot();
+    // The journal: what changed since the last tick, and its lines on the page.
+    void showJournal();
 
     PageServices& services_;
     int retryCount_ = 0;
@@ -89,6 +92,15 @@ private:
     // The first tick measures against the counters it reads itself, so it shows 0
     // rather than everything counted since the adapter started.
     bool countersRead_ = false;
+    // The link as the last tick saw it, so the journal gets one line per change.
+    enum class LinkSeen { Unknown, Up, Down };
+    LinkSeen linkSeen_ = LinkSeen::Unknown;
+    std::string upBssid_;
+    // The link came up this tick: noted once the tick has read its channel, so the
+    // journal costs the driver no request of its own.
+    int linkUpStrength_ = -1;
+    bool searchEndNoted_ = false;
+    uint64_t journalShown_ = 0;
     LinkDisplay display_;
     // Never shown: the carrier through which the search applies profiles.
     ProfileEditorDialog editor_;

@@ -7,8 +7,10 @@
 #include "adapter/current_adapter.h"
 #include "adapter/ndis.h"
 #include "adapter/q_adapter_info.h"
+#include "adapter/region.h"
 #include "app/language_texts.h"
 #include "monitor/bssid_list.h"
+#include "pages/link_journal.h"
 #include "pages/page_services.h"
 #include "pages/profile_editor_dialog.h"
 #include "platform/desktop.h"
@@ -54,6 +56,9 @@ const ButtonLook kButtonLooks[] = {
     {IDC_SURVEY_PROPERTIES, IDB_SURVEY_PROPERTIES, IDB_SURVEY_PROPERTIES, IDB_SURVEY_PROPERTIES},
 };
 
+const char kChannelMapKey[] = "ChannelMapTitle";
+const char kChannelMapTitle[] = "By channel";
+
 }  // namespace
 
 SiteSurveyPage::SiteSurveyPage(PageServices& services) : PageBase(kTemplateId), services_(services) {}
@@ -74,6 +79,8 @@ bool SiteSurveyPage::OnInitDialog() {
     }
     c.insertListColumn(kProfiles, 0, "ProfileName", c.listClientWidth(kProfiles));
     loadButtons();
+    if (hasWindow()) window()->attachControl(IDC_SURVEY_CHANNEL_MAP, channelMap_);
+    c.setText(IDC_SURVEY_CHANNEL_LABEL, services_.texts.GetText(kChannelMapKey, kChannelMapTitle));
     return true;
 }
 
@@ -142,6 +149,9 @@ void SiteSurveyPage::refreshNetworkList() {
     c.clearItems(kNetworks);
     int at = 0;
     for (const NetworkRow& row : networks_) c.insertListRow(kNetworks, at++, row.image, row.cells);
+    // Hidden networks are no rows, but they take up their channel all the same.
+    const ChannelRange range = RegionChannels(adapter->regionCode);
+    channelMap_.SetMap(BuildChannelMap(WalkBssidList(list.data(), list.size()), range.first, range.last));
 }
 
 void SiteSurveyPage::rescan() {
@@ -240,7 +250,11 @@ void SiteSurveyPage::editProfile() {
 void SiteSurveyPage::connectWithProfile() {
     const std::string name = selectedProfile();
     if (name.empty()) return;
-    // A row whose profile another tool deleted since the list was made: applying it
+    connectWith(name);
+}
+
+void SiteSurveyPage::connectWith(const std::string& name) {
+    // A profile another tool deleted since the list or the tray menu was made: applying it
     // would send, and make the settings in force, a profile of empty values.
     if (!services_.store.isStoredProfile(name)) {
         refreshProfileList();
@@ -251,6 +265,7 @@ void SiteSurveyPage::connectWithProfile() {
     editing(editor, name);
     editor.applyProfile(name);
     services_.store.copyToActiveSetting(name);
+    RecordLinkEvent(LinkEvent::SettingsApplied, {name});
     showLinkInfo();
 }
 

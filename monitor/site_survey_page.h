@@ -14,6 +14,7 @@
 #include "controls/header_row.h"
 #include "controls/page_base.h"
 #include "monitor/bssid_list.h"
+#include "monitor/channel_map_control.h"
 #include "platform/controls.h"
 #include "resources/resource_ids.h"
 
@@ -40,6 +41,9 @@ public:
     void refreshNetworkList();
     // Rebuilds the profile list from the chain, last profile first.
     void refreshProfileList();
+    // What a double click on a profile does, for a profile chosen elsewhere (the tray).
+    void connectWith(const std::string& name);
+    const ChannelMap& channelMap() const { return channelMap_.Map(); }
     // Asks the adapter to scan, gives it time when it agreed, and reads the list again.
     void rescan();
 
@@ -63,4 +67,6 @@ private:
     // The networks listed, row by row: what a row stands for is read from here, not
     // back from its cell texts.
     std::vector<NetworkRow> networks_;
+    // The same list by channel, beside it.
+    ChannelMapControl channelMap_;
 };

@@ -4,8 +4,12 @@
 // from the current adapter record and its driver key (adapter/device_information.h).
 // Without a current adapter record the fields keep what they showed.
 
-#include "controls/page_base.h"
+#include <functional>
+#include <string>
+#include <vector>
+
 #include "controls/header_row.h"
+#include "controls/page_base.h"
 #include "resources/resource_ids.h"
 
 struct PageServices;
@@ -25,11 +29,20 @@ public:
     void ShowDeviceInformation(QAdapterInfo& record);
 
     bool OnInitDialog() override;
+    bool OnCommand(int id, int code) override;
     void OnMouseMove(int x, int y) override;
+
+    // The adapters the main window's list holds, for the support report.
+    using AdapterLister = std::function<std::vector<std::string>()>;
+    void setAdapterLister(AdapterLister lister) { adapterLister_ = std::move(lister); }
+    // The support report button: fills the page, then puts the report on the clipboard.
+    // Returns the report (empty when the clipboard refused it).
+    std::string copySupportReport();
 
     const HeaderRow& buttons() const { return buttons_; }
 
 private:
     PageServices& services_;
     HeaderRow buttons_;
+    AdapterLister adapterLister_;
 };

@@ -6,13 +6,19 @@
 #include "adapter/ndis.h"
 #include "adapter/ndis_queries.h"
 #include "adapter/q_adapter_info.h"
+#include "app/language_texts.h"
+#include "pages/link_journal.h"
 #include "pages/list_items.h"
+#include "pages/notify_setting.h"
 #include "pages/page_services.h"
 #include "platform/win32_numbers.h"
 #include "profiles/profile_names.h"
 #include "profiles/profile_store.h"
 
 namespace {
+
+// Who applied, as the journal names it: the page's tab title.
+const char kPageTitle[] = "Configuration";
 
 constexpr int kSsid = IDC_CONFIG_SSID;
 constexpr int kNetworkType = IDC_CONFIG_BSS_TYPE;
@@ -31,6 +37,15 @@ const char* const kOnOff[] = {"On", "Off"};
 
 const char* const kActive = ProfileName::ActiveSetting;
 
+// The quietest channel for an ad-hoc network, as the site survey's channel map finds it.
+const char kSuggestedKey[] = "ChannelSuggested";
+const char kSuggested[] = "%1 (suggested)";
+
+// Balloons on link changes (notify_setting.h).
+constexpr int kNotify = IDC_CONFIG_NOTIFY;
+const char kNotifyKey[] = "NotifyCheck";
+const char kNotifyText[] = "Show a balloon when the link changes";
+
 }  // namespace
 
 ConfigurationPage::ConfigurationPage(PageServices& services) : PageBase(kTemplateId), services_(services) {}
@@ -48,6 +63,8 @@ bool ConfigurationPage::OnInitDialog() {
     fillLists();
     controls().limitText(kSsid, kSsidLimit);
     controls().setEnabled(kPowerMode, true);
+    controls().setText(kNotify, services_.texts.GetText(kNotifyKey, kNotifyText));
+    showNotifySetting();
     if (hasWindow()) {
         buttons_.attach(*window(), IDC_HEADER_CONFIG);
         buttons_.addApplyAndCancel(*window());
@@ -55,11 +72,16 @@ bool ConfigurationPage::OnInitDialog() {
     return true;
 }
 
+void ConfigurationPage::showNotifySetting() {
+    controls().setChecked(kNotify, NotifySetting::Enabled(services_.store.settings()));
+}
+
 void ConfigurationPage::Load() {
     QAdapterInfo* adapter = GetCurrentAdapter();
     if (!adapter) return;
     Controls& c = controls();
     const ProfileStore& store = services_.store;
+    showNotifySetting();
 
     adapter->RefreshStatus();
     selectOrClear(c, kAutoSearch, store.readNumber(kActive, ProfileValue::AutoSearch));
@@ -87,7 +109,11 @@ void ConfigurationPage::Load() {
 
     range_ = RegionChannels(adapter->regionCode);
     c.clearItems(kChannel);
-    for (int channel = range_.first; channel <= range_.last; ++channel) c.addItem(kChannel, std::to_string(channel));
+    const std::string suggested = services_.texts.GetText(kSuggestedKey, kSuggested);
+    for (int channel = range_.first; channel <= range_.last; ++channel) {
+        const std::string number = std::to_string(channel);
+        c.addItem(kChannel, channel == suggestedChannel_ ? LinkJournal::FillIn(suggested, {number}) : number);
+    }
     if (ssid.empty()) {
         selectOrClear(c, kChannel, kDefaultChannelPosition);
     } else {
@@ -170,6 +196,8 @@ void ConfigurationPage::Apply() {
     store.writeValue(kActive, ProfileValue::PreambleType, std::to_string(c.selection(kPreamble)));
     store.writeValue(kActive, ProfileValue::PowerSaveMode, std::to_string(c.selection(kPowerMode)));
     store.writeValue(kActive, ProfileValue::MaxRate, std::to_string(c.selection(kTxRate)));
+    NotifySetting::Store(store.settings(), c.isChecked(kNotify));
+    RecordLinkEvent(LinkEvent::SettingsApplied, {kPageTitle});
 
     Load();
     if (hasWindow()) window()->sendCommandToParent(IDC_HEADER_LINK_INFO, kBnClicked);

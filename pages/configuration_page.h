@@ -9,9 +9,9 @@
 
 #include <cstdint>
 
-#include "controls/page_base.h"
-#include "controls/header_row.h"
 #include "adapter/region.h"
+#include "controls/header_row.h"
+#include "controls/page_base.h"
 #include "resources/resource_ids.h"
 
 struct PageServices;
@@ -40,12 +40,16 @@ public:
     // The range the latest Load filled the channel list with; Apply uses it.
     ChannelRange channelRange() const { return range_; }
     const HeaderRow& buttons() const { return buttons_; }
+    // The channel the next loads mark as the suggestion for an ad-hoc network (0: none).
+    void setSuggestedChannel(int channel) { suggestedChannel_ = channel; }
 
 private:
     void onNetworkTypeChanged();
     void fillLists();
+    void showNotifySetting();
 
     PageServices& services_;
     HeaderRow buttons_;
     ChannelRange range_{1, 11};
+    int suggestedChannel_ = 0;
 };

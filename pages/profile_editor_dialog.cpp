@@ -4,6 +4,7 @@
 
 #include "adapter/current_adapter.h"
 #include "adapter/q_adapter_info.h"
+#include "pages/link_journal.h"
 #include "pages/list_items.h"
 #include "pages/page_services.h"
 #include "pages/wep_group.h"
@@ -205,6 +206,7 @@ void ProfileEditorDialog::confirm() {
         applyProfile(name);
     }
     services_.store.copyToActiveSetting(name);
+    RecordLinkEvent(LinkEvent::SettingsApplied, {name});
     if (hasWindow()) window()->endDialog(kOk);
 }
 

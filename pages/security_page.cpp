@@ -1,6 +1,7 @@
 #include "pages/security_page.h"
 
 #include "adapter/current_adapter.h"
+#include "pages/link_journal.h"
 #include "pages/list_items.h"
 #include "pages/page_services.h"
 #include "platform/win32_numbers.h"
@@ -11,6 +12,9 @@
 #include "profiles/wep_keys.h"
 
 namespace {
+
+// Who applied, as the journal names it: the page's tab title.
+const char kPageTitle[] = "Security";
 
 constexpr int kWepCheckBox = IDC_EDITOR_WEP;
 constexpr int kAuthentication = IDC_EDITOR_AUTH_MODE;
@@ -77,6 +81,7 @@ void SecurityPage::Apply() {
     storeWepSettings(c, services_.store, ProfileName::ActiveSetting);
     const ApplyContext context{services_.store, GetCurrentAdapter(), services_.desktop};
     if (applySecurity(context, ProfileName::ActiveSetting) == KeyOutcome::Sent) maskKeyEdits(c);
+    RecordLinkEvent(LinkEvent::SettingsApplied, {kPageTitle});
     if (hasWindow()) window()->sendCommandToParent(IDC_HEADER_LINK_INFO, kBnClicked);
 }
 

@@ -4,6 +4,7 @@
 
 #include "adapter/current_adapter.h"
 #include "adapter/ndis.h"
+#include "pages/link_journal.h"
 #include "pages/page_services.h"
 #include "platform/desktop.h"
 #include "platform/win32_numbers.h"
@@ -15,6 +16,9 @@
 #include "resources/resource_ids.h"
 
 namespace {
+
+// Who applied, as the journal names it: the page's tab title.
+const char kWizardTitle[] = "Wizard";
 
 const char kSsidMistake[] = "SSID size mistake!";
 const int kKeyControls[] = {IDC_WIZARD_ASCII_KEY, IDC_WIZARD_HEX_KEY,  IDC_WIZARD_KEY_LENGTH, IDC_WIZARD_KEY,
@@ -130,6 +134,7 @@ void WizardSetupPage::apply() {
         }
     }
     putSettingsInForce(ssid);
+    RecordLinkEvent(LinkEvent::SettingsApplied, {kWizardTitle});
     if (hasWindow()) window()->sendCommandToParent(IDC_WIZARD_NEXT, kBnClicked);
 }
 

@@ -49,6 +49,8 @@ public:
     // GetVersionExA with the 156-byte extended record (extended = true) or the
     // 148-byte one; false when the call fails.
     virtual bool osVersion(bool extended, OsVersionInfo& out) = 0;
+    // Puts `text` on the clipboard as plain text; false when the clipboard refused.
+    virtual bool copyToClipboard(const std::string& /*text*/) { return false; }
 };
 
 inline BusyCursor::BusyCursor(Desktop& desktop) : desktop_(desktop) { desktop_.setBusyCursor(true); }

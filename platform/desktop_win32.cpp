@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <cstring>
+
 namespace {
 UINT IconStyle(MessageIcon icon) {
     switch (icon) {
@@ -49,4 +51,32 @@ bool DesktopWin32::osVersion(bool extended, OsVersionInfo& out) {
     out.platformId = info.dwPlatformId;
     out.csdVersion.assign(info.szCSDVersion, strnlen(info.szCSDVersion, sizeof info.szCSDVersion));
     return true;
+}
+
+bool DesktopWin32::copyToClipboard(const std::string& text) {
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    if (!memory) return false;
+    char* bytes = static_cast<char*>(GlobalLock(memory));
+    if (!bytes) {
+        GlobalFree(memory);
+        return false;
+    }
+    std::memcpy(bytes, text.c_str(), text.size() + 1);
+    GlobalUnlock(memory);
+    // Emptied without an owner, the clipboard refuses new data: a window of our own, one
+    // that is never shown, owns it for the moment. The text stays when that window goes.
+    HWND owner = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, GetModuleHandleA(nullptr),
+                                 nullptr);
+    if (!owner || !OpenClipboard(owner)) {
+        if (owner) DestroyWindow(owner);
+        GlobalFree(memory);
+        return false;
+    }
+    EmptyClipboard();
+    const bool placed = SetClipboardData(CF_TEXT, memory) != nullptr;
+    CloseClipboard();
+    DestroyWindow(owner);
+    // Once placed, the memory is the clipboard's; otherwise it is still ours to free.
+    if (!placed) GlobalFree(memory);
+    return placed;
 }

@@ -11,6 +11,7 @@ public:
     void sleep(uint32_t milliseconds) override;
     void setBusyCursor(bool busy) override;
     bool osVersion(bool extended, OsVersionInfo& out) override;
+    bool copyToClipboard(const std::string& text) override;
 
 private:
     int busyDepth_ = 0;         // nested busy spells; the outermost restores the cursor

@@ -97,6 +97,7 @@ constexpr uint32_t kNifTip = 0x04;
 constexpr uint32_t kNifState = 0x08;
 constexpr uint32_t kNifInfo = 0x10;
 constexpr uint32_t kNisHidden = 0x01;
+constexpr uint32_t kNiifInfo = 0x01;
 constexpr uint32_t kNiifWarning = 0x02;
 constexpr unsigned kNotifyTipChars = 128;
 constexpr unsigned kNotifyInfoChars = 256;

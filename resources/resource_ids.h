@@ -215,4 +215,15 @@
 #define ID_TRAY_HIDE             32772
 #define ID_TRAY_EXIT             32773
 
+/* ---- additions beyond the pages' own controls ---- */
+#define IDC_LINK_JOURNAL         1400  /* Link Info: recent link events, newest first */
+#define IDC_LINK_JOURNAL_LABEL   1401
+#define IDC_CONFIG_NOTIFY        1402  /* Configuration: balloons on link changes */
+#define IDC_SURVEY_CHANNEL_MAP   1403  /* site survey: networks by channel */
+#define IDC_SURVEY_CHANNEL_LABEL 1404
+#define IDC_ABOUT_REPORT         1405  /* About: copy the support report */
+#define ID_TRAY_STATUS           32780 /* tray menu: the disabled status line */
+#define ID_TRAY_PROFILE_FIRST    32800 /* tray menu: Profiles submenu, one id per profile */
+#define ID_TRAY_PROFILE_LAST     32999
+
 #endif

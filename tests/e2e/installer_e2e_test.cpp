@@ -133,18 +133,7 @@ SIZE MeasureAndClose(HWND menuWindow) {
 // items opened here, the same way, has the same size.
 SIZE TrayMenuSize(DWORD processId) {
     HWND tray = nullptr;
-    WaitFor([&] {
-        HWND w = nullptr;
-        while ((w = FindWindowExA(nullptr, w, "LumoraTrayWindow", nullptr)) != nullptr) {
-            DWORD pid = 0;
-            GetWindowThreadProcessId(w, &pid);
-            if (pid == processId) {
-                tray = w;
-                return true;
-            }
-        }
-        return false;
-    });
+    WaitFor([&] { return (tray = TrayWindowOf(processId)) != nullptr; });
     HWND menu = nullptr;
     if (!tray || !PostMessageA(tray, kTrayCallback, kTrayIconId, WM_RBUTTONUP) ||
         !WaitFor([&] { return (menu = OpenMenuOf(processId)) != nullptr; }))
@@ -152,15 +141,25 @@ SIZE TrayMenuSize(DWORD processId) {
     return MeasureAndClose(menu);
 }
 
+// The texts of the tray menu's items in one language; the status line is the only one
+// that changes while the program runs.
 struct MenuJob {
-    std::string text;
+    std::string status, show, profiles, none, exit;
 };
 
 DWORD WINAPI OpenMenuHere(void* param) {
     auto* job = static_cast<MenuJob*>(param);
     HWND owner = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
     HMENU menu = CreatePopupMenu();
-    AppendMenuA(menu, MF_STRING, kTrayExit, job->text.c_str());
+    HMENU profiles = CreatePopupMenu();
+    AppendMenuA(profiles, MF_STRING | MF_GRAYED, ID_TRAY_PROFILE_FIRST, job->none.c_str());
+    AppendMenuA(menu, MF_STRING | MF_GRAYED, ID_TRAY_STATUS, job->status.c_str());
+    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(menu, MF_STRING, ID_TRAY_SHOW, job->show.c_str());
+    AppendMenuA(menu, MF_POPUP, UINT_PTR(profiles), job->profiles.c_str());
+    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(menu, MF_STRING, kTrayExit, job->exit.c_str());
+    SetMenuDefaultItem(menu, ID_TRAY_SHOW, FALSE);
     POINT at{};
     GetCursorPos(&at);
     SetForegroundWindow(owner);
@@ -170,9 +169,9 @@ DWORD WINAPI OpenMenuHere(void* param) {
     return 0;
 }
 
-// The size of a popup menu holding one item of this text, opened by this program.
-SIZE MenuSizeFor(const std::string& text) {
-    MenuJob job{text};
+// The size of a popup menu of these items, opened by this program.
+SIZE MenuSizeFor(const MenuJob& texts) {
+    MenuJob job = texts;
     HANDLE thread = CreateThread(nullptr, 0, OpenMenuHere, &job, 0, nullptr);
     if (!thread) return SIZE{0, 0};
     HWND menu = nullptr;
@@ -310,13 +309,20 @@ TEST_F(InstallerEndToEnd, InstalledLumoraRunsWithTheChosenLanguagesTrayMenu) {
     // Start-up records where it runs from: the installed folder, not the build's.
     EXPECT_EQ(ReadSetting("Settings", "ProfilePath"), installDir + "\\");
     const SIZE shown = TrayMenuSize(lumora->Id());
-    const SIZE french = MenuSizeFor("Quitter");
-    const SIZE english = MenuSizeFor("Exit");
-    ASSERT_GT(french.cx, 0);
-    ASSERT_NE(french.cx, english.cx);   // the sizes tell the two texts apart
-    EXPECT_TRUE(shown == french) << "tray menu " << shown.cx << "x" << shown.cy << ", a menu of \"Quitter\" "
-                                 << french.cx << "x" << french.cy << ", of \"Exit\" " << english.cx << "x"
-                                 << english.cy;
+    // The built-in machine has no network of the settings in force: the status line says
+    // that no adapter was found yet, or that there is no link.
+    std::string sizes;
+    bool french = false;
+    for (const MenuJob& job : {MenuJob{"Aucun adaptateur trouv\xE9", "Afficher", "&Profils", "(aucun)", "Quitter"},
+                               MenuJob{"Non connect\xE9", "Afficher", "&Profils", "(aucun)", "Quitter"}}) {
+        const SIZE size = MenuSizeFor(job);
+        ASSERT_GT(size.cx, 0);
+        french = french || shown == size;
+        sizes += " " + job.status + " " + std::to_string(size.cx) + "x" + std::to_string(size.cy);
+        for (const char* status : {"No Card Found", "No Connect"})   // the sizes tell the languages apart
+            EXPECT_FALSE(size == MenuSizeFor(MenuJob{status, "Show", "&Profiles", "(none)", "Exit"})) << status;
+    }
+    EXPECT_TRUE(french) << "tray menu " << shown.cx << "x" << shown.cy << ", French menus:" << sizes;
     EXPECT_TRUE(lumora->Running());
 }
 

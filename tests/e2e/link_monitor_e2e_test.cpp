@@ -45,16 +45,6 @@ std::string Scenario(bool vexa, bool backup) {
     return text;
 }
 
-// Bounded: a hung program fails the step instead of hanging the run.
-std::string TextOf(HWND control) {
-    char buffer[512] = {};
-    DWORD_PTR copied = 0;
-    if (!control ||
-        !SendMessageTimeoutA(control, WM_GETTEXT, sizeof buffer, LPARAM(buffer), SMTO_ABORTIFHUNG, 5000, &copied))
-        return "<no answer>";
-    return buffer;
-}
-
 class LinkMonitorEndToEnd : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
@@ -64,15 +54,8 @@ protected:
         RemoveAllSettings();
         // A chain of two profiles; start-up keeps a FactoryDefault link that is there.
         WriteSetting("FactoryDefault", "NextProfile", "Office");
-        for (const auto& p : {std::make_pair("Office", "OfficeNet"), std::make_pair("Backup", "BackupNet")}) {
-            WriteSetting(p.first, "SSID", p.second);
-            WriteSetting(p.first, "OperationMode", "0");
-            WriteSetting(p.first, "Authentication", "2");
-            WriteSetting(p.first, "WepEnabled", "0");
-            WriteSetting(p.first, "Channel", "6");
-        }
-        WriteSetting("Office", "NextProfile", "Backup");
-        WriteSetting("Backup", "NextProfile", "end");
+        WriteOpenProfile("Office", "OfficeNet", "Backup");
+        WriteOpenProfile("Backup", "BackupNet", "end");
         // A hand-edited key far beyond any key size, hexadecimal in name only: the
         // Security page checks it while the program starts.
         WriteSetting("ActiveSetting", "KeyFormat", "0");
@@ -105,7 +88,7 @@ protected:
             return GetDlgItem(w, kStatus) && GetDlgItem(w, kSsid) && GetDlgItem(w, kChannel) && GetDlgItem(w, kRate);
         });
     }
-    static std::string Field(int id) { return TextOf(GetDlgItem(LinkPage(), id)); }
+    static std::string Field(int id) { return WindowText(GetDlgItem(LinkPage(), id)); }
     static bool Shown() { return IsWindowVisible(mainWindow) != FALSE; }
     static void Command(WPARAM id) { PostMessageA(mainWindow, WM_COMMAND, id, 0); }
     static bool StartsWith(const std::string& text, const std::string& head) { return text.compare(0, head.size(), head) == 0; }

@@ -86,16 +86,8 @@ protected:
     // What a click on the tray icon sends to the program: the icon's callback message.
     static bool TrayMouse(LPARAM mouseMessage) {
         HWND tray = nullptr;
-        auto find = [&] {
-            DWORD pid = 0;
-            tray = nullptr;
-            while ((tray = FindWindowExA(nullptr, tray, "LumoraTrayWindow", nullptr)) != nullptr) {
-                GetWindowThreadProcessId(tray, &pid);
-                if (pid == first->Id()) return true;
-            }
-            return false;
-        };
-        return WaitFor(find) && PostMessageA(tray, kTrayCallback, kTrayIconId, mouseMessage) != FALSE;
+        return WaitFor([&] { return (tray = TrayWindowOf(first->Id())) != nullptr; }) &&
+               PostMessageA(tray, kTrayCallback, kTrayIconId, mouseMessage) != FALSE;
     }
 
     static std::string scenarioPath;
@@ -238,11 +230,17 @@ TEST_F(LumoraEndToEnd, UnpluggingSendsTheWindowToTheTrayWithinOnePoll) {
     EXPECT_TRUE(linkInfo) << "page " << CurrentPage();
 }
 
+// Below the middle of a menu item of any font, above the menu's frame.
+constexpr int kLastItemFromBottom = 8;
+
 TEST_F(LumoraEndToEnd, ExitFromTheTrayMenuEndsTheProcess) {
     ASSERT_TRUE(TrayMouse(WM_RBUTTONUP));
     HWND menu = nullptr;
     ASSERT_TRUE(WaitFor([&] { return (menu = FindWindowA("#32768", nullptr)) != nullptr && IsWindowVisible(menu); }));
-    ASSERT_TRUE(Click(menu));   // its one item, Exit
+    // Exit is the last item: a click a few pixels above the menu's lower edge.
+    RECT r{};
+    ASSERT_TRUE(GetWindowRect(menu, &r));
+    ASSERT_TRUE(ClickAt((r.left + r.right) / 2, r.bottom - kLastItemFromBottom));
     EXPECT_TRUE(first->WaitForExit());
 }
 

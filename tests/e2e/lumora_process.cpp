@@ -102,6 +102,25 @@ void LumoraProcess::Kill() {
     WaitForSingleObject(info_.hProcess, kWaitMs);
 }
 
+void WriteOpenProfile(const std::string& name, const std::string& ssid, const std::string& next) {
+    WriteSetting(name, "SSID", ssid);
+    WriteSetting(name, "OperationMode", "0");
+    WriteSetting(name, "Authentication", "2");
+    WriteSetting(name, "WepEnabled", "0");
+    WriteSetting(name, "Channel", "6");
+    WriteSetting(name, "NextProfile", next);
+}
+
+HWND TrayWindowOf(DWORD processId) {
+    HWND w = nullptr;
+    while ((w = FindWindowExA(nullptr, w, "LumoraTrayWindow", nullptr)) != nullptr) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(w, &pid);
+        if (pid == processId) return w;
+    }
+    return nullptr;
+}
+
 HWND FindProcessWindow(DWORD processId, const std::string& title) {
     // Searched afresh each time: the window changes parents between tray and screen.
     Search s{processId, title, "", nullptr};
@@ -127,13 +146,15 @@ HWND PageWith(HWND mainWindow, int id) {
     return FindPage(mainWindow, [id](HWND w) { return GetDlgItem(w, id) != nullptr; });
 }
 
-std::string ControlText(HWND page, int id) {
-    char text[512] = {};
+std::string WindowText(HWND window) {
+    char text[16384] = {};
     DWORD_PTR got = 0;
-    SendMessageTimeoutA(GetDlgItem(page, id), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
-                        SMTO_ABORTIFHUNG, 5000, &got);
+    if (window) SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                                    5000, &got);
     return text;
 }
+
+std::string ControlText(HWND page, int id) { return WindowText(GetDlgItem(page, id)); }
 
 bool ClickAt(int x, int y, int times) {
     SetCursorPos(x, y);
@@ -226,6 +247,22 @@ bool RequestLog::WaitForLines(const std::string& prefix, size_t count, DWORD ms)
             return false;
         },
         ms);
+}
+
+std::vector<std::string> RequestLog::SetOidsSinceMark() const {
+    std::vector<std::string> oids;
+    const std::string text = Text();
+    size_t at = mark_;
+    while (at < text.size()) {
+        size_t end = text.find('\n', at);
+        if (end == std::string::npos) break;   // a line still being written
+        const std::string line = text.substr(at, end - at);
+        at = end + 1;
+        if (line.compare(0, 2, "S ") != 0) continue;
+        const size_t device = line.find(' ', 2);
+        if (device != std::string::npos) oids.push_back(line.substr(device + 1, 8));
+    }
+    return oids;
 }
 
 std::string ProductFoundLine() { return "Q \\DEVICE\\{6B1D2E8A-3C47-4F20-9A51-0E7C5D3B8F14} 0D010102 36 00000000 "; }

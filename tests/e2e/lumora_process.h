@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "resources/resource_ids.h"
 
@@ -37,6 +38,8 @@ private:
     PROCESS_INFORMATION info_{};
 };
 
+// The invisible window that receives the process's tray icon messages, or null.
+HWND TrayWindowOf(DWORD processId);
 // The process's top-level window whose title is `title` (hidden ones too), or null.
 HWND FindProcessWindow(DWORD processId, const std::string& title);
 // The page host's current page index in the main window; -1 when it does not answer
@@ -46,6 +49,8 @@ int CurrentPage(HWND mainWindow);
 HWND FindPage(HWND mainWindow, const std::function<bool(HWND)>& is);
 // The page that carries control `id`, or null.
 HWND PageWith(HWND mainWindow, int id);
+// The text of a window of any process, asked by message; empty when it does not answer.
+std::string WindowText(HWND window);
 // The text of control `id` of `page`; empty when it does not answer.
 std::string ControlText(HWND page, int id);
 // Real left clicks through the system's input queue: at a point, or in the middle of a control.
@@ -59,6 +64,8 @@ std::string ReadSetting(const std::string& section, const std::string& name,
                         const std::string& fallback = "<missing>");
 void WriteSetting(const std::string& section, const std::string& name, const std::string& value);
 void RemoveAllSettings();
+// An open infrastructure profile for `ssid` on channel 6, followed in the chain by `next`.
+void WriteOpenProfile(const std::string& name, const std::string& ssid, const std::string& next);
 
 // Full path of a file in the temporary folder.
 std::string TempPath(const char* name);
@@ -85,6 +92,8 @@ public:
     bool WaitForLine(const std::string& prefix, DWORD ms = kWaitMs) { return WaitForLines(prefix, 1, ms); }
     // True as soon as `count` lines after the mark begin with `prefix`; false after `ms`.
     bool WaitForLines(const std::string& prefix, size_t count, DWORD ms = kWaitMs);
+    // The OIDs of the set requests logged after the mark, in order ("0D010102", ...).
+    std::vector<std::string> SetOidsSinceMark() const;
 
 private:
     std::string Text() const;

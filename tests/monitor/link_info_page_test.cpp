@@ -9,6 +9,8 @@
 #include "controls/fake_tray_shell.h"
 #include "controls/system_tray.h"
 #include "monitor/link_info_page.h"
+#include "monitor/link_notifier.h"
+#include "pages/link_journal.h"
 #include "support/fake_dialog_window.h"
 #include "support/sim_page_services.h"
 
@@ -35,7 +37,8 @@ std::string Scenario(bool homeInRange, bool cafeInRange) {
 class MonitorRig {
 public:
     explicit MonitorRig(const char* autoSearch = "0") : env(ParseScenario(Scenario(true, true))) {
-        for (int id : {IDC_LINK_STATUS, IDC_LINK_SSID, IDC_LINK_TX_RATE, IDC_LINK_CHANNEL}) controls.addEdit(id);
+        for (int id : {IDC_LINK_STATUS, IDC_LINK_SSID, IDC_LINK_TX_RATE, IDC_LINK_CHANNEL, IDC_LINK_JOURNAL})
+            controls.addEdit(id);
         for (int id : {IDC_SIGNAL_PERCENT, IDC_QUALITY_PERCENT, IDC_TX_FIGURE, IDC_RX_FIGURE, IDC_LINK_SEARCH})
             controls.addStatic(id);
         trayCreated = tray.Create(0, 0x800A, "WLAN Monitor", tray.LoadIcon(128), 154, false, "", "t", 2, 20);
@@ -386,6 +389,82 @@ TEST(LinkInfoFigures, TrayIconRateChannelAndModeTables) {
     EXPECT_STREQ(LinkInfoPage::modeLabel(1), "Associated BSSID=");
     EXPECT_STREQ(LinkInfoPage::modeLabel(2), "Associated BSSID=");
     EXPECT_STREQ(LinkInfoPage::modeLabel(3), "");
+}
+
+// The journal and the balloons over a drop, a search along the chain, a switch and the
+// return, tick by tick on the simulator: one line per change, in order, and a balloon for
+// the loss, the switch and the return only.
+class LinkJournalTest : public LinkInfoPageTest {
+protected:
+    LinkJournalTest() { SetLinkJournal(&journal); }
+    ~LinkJournalTest() override { SetLinkJournal(nullptr); }
+    std::vector<std::string> lines() const {
+        std::vector<std::string> out;
+        for (const auto& e : journal.entries()) out.push_back(e.text);
+        return out;
+    }
+    std::vector<std::string> balloons() const {
+        std::vector<std::string> out;
+        for (const auto& n : trayShell.notifies)
+            if ((n.record.flags & TrayIconRecord::kInfo) && n.record.info[0]) out.push_back(n.record.info);
+        return out;
+    }
+    LinkJournal journal{nullptr, [] { return std::string("09:41:07"); }};
+    LinkNotifier notifier{journal, env.settings, env.texts};
+};
+
+TEST_F(LinkJournalTest, DropSearchSwitchAndReturnAreJournalledInOrderWithBalloons) {
+    ASSERT_TRUE(connectHome());
+    tick();   // still up: nothing new
+    loseLink(true);
+    for (int t = 0; t < 40 && active("SSID") != "CafeNet"; ++t) tick();
+    tick();
+    const std::vector<std::string> expected = {
+        "Link up: HomeNet (00-11-22-33-44-01), channel 6, signal 100 %",
+        "Link lost",
+        "Search: re-applying the settings in force (HomeNet)",
+        "Search: switched to profile Office",
+        "Search: switched to profile Cafe",
+        "Link up: CafeNet (00-11-22-33-44-02), channel 1, signal 53 %",
+    };
+    EXPECT_EQ(lines(), expected);
+    EXPECT_EQ(balloons(), (std::vector<std::string>{"The wireless link was lost. Searching ...",
+                                                    "The search switched to profile Office",
+                                                    "The search switched to profile Cafe",
+                                                    "Connected again to CafeNet"}));
+    // The page shows the newest first, each with its time.
+    EXPECT_EQ(text(IDC_LINK_JOURNAL).substr(0, 72),
+              "09:41:07  Link up: CafeNet (00-11-22-33-44-02), channel 1, signal 53 %\r\n");
+
+    // Gone for good with the chain at its end: said once, however many ticks follow;
+    // with balloons turned off the loss is journalled but not shown.
+    env.settings.writeValue("Settings", "Notifications", "0");
+    loseLink(false);
+    for (int t = 0; t < 30; ++t) tick();
+    const std::vector<std::string> all = lines();
+    ASSERT_GE(all.size(), 6u);
+    const std::vector<std::string> tail(all.begin() + 6, all.end());
+    EXPECT_EQ(tail, (std::vector<std::string>{"Link lost", "Search: re-applying the settings in force (CafeNet)",
+                                              "Search: switched to profile Office",
+                                              "Search: switched to profile Cafe",
+                                              "Search ended without finding a network"}));
+    EXPECT_EQ(balloons().size(), 4u);
+}
+
+TEST(LinkJournalBound, KeepsTheNewest200AndFillsInOnlyTheDetailsItHas) {
+    LinkJournal journal(nullptr, [] { return std::string("t"); });
+    for (int i = 0; i < 250; ++i) journal.record(LinkEvent::SearchSwitch, {std::to_string(i)});
+    ASSERT_EQ(journal.entries().size(), LinkJournal::kCapacity);
+    EXPECT_EQ(journal.entries().front().subject, "50");
+    EXPECT_EQ(journal.newestFirst(2, "|"), "t  Search: switched to profile 249|t  Search: switched to profile 248");
+    EXPECT_EQ(journal.serial(), 250u);
+
+    const struct {
+        const char* pattern;
+        const char* filled;
+    } cases[] = {{"%1 on %2", "A on B"}, {"%3%9 left out", " left out"}, {"100 %%", "100 %"},
+                 {"%s %n %", "%s %n %"}, {"%", "%"}};
+    for (const auto& c : cases) EXPECT_EQ(LinkJournal::FillIn(c.pattern, {"A", "B"}), c.filled) << c.pattern;
 }
 
 }  // namespace

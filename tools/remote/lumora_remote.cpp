@@ -6,6 +6,7 @@
 //   lumora_remote tray-show        double-click the tray icon (its default command)
 //   lumora_remote tray-menu        right-click the tray icon (opens the menu)
 //   lumora_remote close-menu       press Escape on the open menu
+//   lumora_remote journal          print the Link Info page's journal
 //   lumora_remote command <id>     send the main window a command (header buttons etc.)
 //   lumora_remote page-command <id>  send the page on show a click of its control <id>
 //   lumora_remote rect             print the main window's rectangle as WxH+X+Y
@@ -149,6 +150,19 @@ int main(int argc, char** argv) {
                 return 0;
             }
         return fail("no such control on the page on show");
+    }
+    if (verb == "journal") {
+        // The Link Info page's journal, newest line first.
+        for (HWND page = GetWindow(GetDlgItem(main, IDC_PAGE_HOST), GW_CHILD); page; page = GetWindow(page, GW_HWNDNEXT))
+            if (HWND journal = GetDlgItem(page, IDC_LINK_JOURNAL)) {
+                // Another process's edit tells its text only when asked by message.
+                char text[16384] = {};
+                DWORD_PTR copied = 0;
+                SendMessageTimeoutA(journal, WM_GETTEXT, sizeof text, LPARAM(text), SMTO_ABORTIFHUNG, kWaitMs, &copied);
+                std::printf("%s\n", text);
+                return 0;
+            }
+        return fail("no journal");
     }
     if (verb == "rect") {
         RECT r{};

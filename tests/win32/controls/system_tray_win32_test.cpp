@@ -62,7 +62,7 @@ TEST_F(TrayWin32, CallbackDoubleClickSendsTheDefaultCommandToTheTarget) {
     EXPECT_EQ(target.commands[0], 32771u);
 
     // By position: the id of the item at that position of the menu resource.
-    tray.SetMenuDefaultItem(0, true);
+    tray.SetMenuDefaultItem(5, true);
     SendMessageA(trayWindow, 0x800A, 154, WM_LBUTTONDBLCLK);
     ASSERT_EQ(target.commands.size(), 2u);
     EXPECT_EQ(target.commands[1], 32773u);
@@ -87,14 +87,30 @@ TEST_F(TrayWin32, MenuOperationsWorkOnTheResourceMenu) {
     TrayShell::Handle popup = shell.loadPopupMenu(154);
     ASSERT_NE(popup, 0u);
     EXPECT_TRUE(shell.hasMenuItem(popup, 32773));
-    EXPECT_FALSE(shell.hasMenuItem(popup, 32771));
+    EXPECT_FALSE(shell.hasMenuItem(popup, 32772));
     shell.setMenuItemText(popup, 32773, "Beenden");
     char text[32] = {};
     GetMenuStringA(reinterpret_cast<HMENU>(popup), 32773, text, sizeof text, MF_BYCOMMAND);
     EXPECT_STREQ(text, "Beenden");
-    EXPECT_EQ(shell.menuItemId(popup, 0), 32773u);
-    shell.setMenuDefaultItem(popup, 0, true);
+    EXPECT_EQ(shell.menuItemId(popup, 5), 32773u);
+    shell.setMenuDefaultItem(popup, 5, true);
     EXPECT_EQ(GetMenuDefaultItem(reinterpret_cast<HMENU>(popup), FALSE, 0), 32773u);
+
+    // The status line stays greyed after its text changes; the profiles replace the
+    // placeholder of their submenu, the one in force checked.
+    HMENU menu = reinterpret_cast<HMENU>(popup);
+    shell.setMenuItemText(popup, 32780, "HomeNet - 72 %");
+    shell.disableMenuItem(popup, 32780);
+    EXPECT_TRUE(GetMenuState(menu, 32780, MF_BYCOMMAND) & MF_GRAYED);
+    shell.fillSubmenu(popup, 32800, "Profile", {{32800, "Office", false}, {32801, "Cafe", true}});
+    HMENU sub = GetSubMenu(menu, 3);
+    ASSERT_NE(sub, nullptr);
+    EXPECT_EQ(GetMenuItemCount(sub), 2);
+    EXPECT_EQ(GetMenuItemID(sub, 1), 32801u);
+    EXPECT_TRUE(GetMenuState(sub, 32801, MF_BYCOMMAND) & MF_CHECKED);
+    EXPECT_FALSE(GetMenuState(sub, 32800, MF_BYCOMMAND) & (MF_CHECKED | MF_GRAYED));
+    GetMenuStringA(menu, 3, text, sizeof text, MF_BYPOSITION);
+    EXPECT_STREQ(text, "Profile");
     shell.destroyMenu(popup);
     EXPECT_EQ(shell.loadPopupMenu(999), 0u);   // no such menu
 }
