@@ -4,8 +4,8 @@
 
 #include "adapter/current_adapter.h"
 #include "adapter/ndis.h"
-#include "pages/link_journal.h"
-#include "pages/page_services.h"
+#include "kit/link_journal.h"
+#include "kit/page_services.h"
 #include "platform/desktop.h"
 #include "platform/win32_numbers.h"
 #include "profiles/app_name.h"
