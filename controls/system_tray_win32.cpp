@@ -281,6 +281,13 @@ void TrayShellWin32::setVisibleStyle(Handle window, bool visible) {
     // which a bare style change does not.
     // A window minimised by other means (the shell's minimise-all) comes back at its size.
     HWND w = as<HWND>(window);
+    // A focused edit keeps its caret blinking while the window sits in the tray, a timer
+    // message twice a second all day; without the focus it has no caret. The dialog
+    // gives the focus back to a control when it is activated again.
+    if (!visible) {
+        HWND focus = GetFocus();
+        if (focus != nullptr && (focus == w || IsChild(w, focus))) SetFocus(nullptr);
+    }
     ShowWindow(w, !visible ? SW_HIDE : IsIconic(w) ? SW_RESTORE : SW_SHOW);
 }
 
