@@ -37,14 +37,16 @@ private:
     // An open key as a number, so that this header needs no <windows.h>.
     using KeyRef = uintptr_t;
     std::string keyPath(const std::string& section) const { return root_ + "\\" + section; }
-    // The section's key opened for reading, kept open: the monitor reads values every
-    // second, and each open and close is a round trip to the registry's server. A key
-    // deleted meanwhile answers "deleted" and is opened anew by name.
-    KeyRef readKey(const std::string& section) const;
-    void forgetKey(const std::string& section) const;
+    // The section's key opened for reading or for writing, kept open: the monitor reads
+    // values every second and a search copies a profile every few, and each open and
+    // close is a round trip to the registry's server. A key deleted meanwhile answers
+    // "deleted" and is opened anew by name.
+    enum class Use { Read, Write };
+    KeyRef openKey(const std::string& section, Use use) const;
+    void forgetKey(const std::string& section, Use use) const;
     void closeKeys() const;
     bool queryText(KeyRef key, const std::string& name, std::string& result, long& status) const;
 
     std::string root_;
-    mutable std::map<std::string, KeyRef> readKeys_;
+    mutable std::map<std::string, KeyRef> keys_[2];   // by Use
 };

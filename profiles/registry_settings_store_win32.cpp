@@ -27,28 +27,35 @@ std::string textOf(const char* bytes, DWORD size) {
 
 RegistrySettingsStore::~RegistrySettingsStore() { closeKeys(); }
 
-RegistrySettingsStore::KeyRef RegistrySettingsStore::readKey(const std::string& section) const {
-    const auto known = readKeys_.find(section);
-    if (known != readKeys_.end()) return known->second;
+RegistrySettingsStore::KeyRef RegistrySettingsStore::openKey(const std::string& section, Use use) const {
+    auto& open = keys_[static_cast<int>(use)];
+    const auto known = open.find(section);
+    if (known != open.end()) return known->second;
     HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, keyPath(section).c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
-        return 0;
-    if (readKeys_.size() >= kMaxOpenKeys) closeKeys();
+    const LONG rc = use == Use::Read
+                        ? RegOpenKeyExA(HKEY_CURRENT_USER, keyPath(section).c_str(), 0, KEY_QUERY_VALUE, &key)
+                        : RegCreateKeyExA(HKEY_CURRENT_USER, keyPath(section).c_str(), 0, nullptr,
+                                          REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr, &key, nullptr);
+    if (rc != ERROR_SUCCESS) return 0;
+    if (open.size() >= kMaxOpenKeys) closeKeys();
     const KeyRef ref = reinterpret_cast<KeyRef>(key);
-    readKeys_[section] = ref;
+    keys_[static_cast<int>(use)][section] = ref;
     return ref;
 }
 
-void RegistrySettingsStore::forgetKey(const std::string& section) const {
-    const auto known = readKeys_.find(section);
-    if (known == readKeys_.end()) return;
+void RegistrySettingsStore::forgetKey(const std::string& section, Use use) const {
+    auto& open = keys_[static_cast<int>(use)];
+    const auto known = open.find(section);
+    if (known == open.end()) return;
     RegCloseKey(asKey(known->second));
-    readKeys_.erase(known);
+    open.erase(known);
 }
 
 void RegistrySettingsStore::closeKeys() const {
-    for (const auto& key : readKeys_) RegCloseKey(asKey(key.second));
-    readKeys_.clear();
+    for (auto& open : keys_) {
+        for (const auto& key : open) RegCloseKey(asKey(key.second));
+        open.clear();
+    }
 }
 
 bool RegistrySettingsStore::queryText(KeyRef ref, const std::string& name, std::string& result,
@@ -89,13 +96,13 @@ std::string RegistrySettingsStore::readValue(const std::string& section, const s
     // A key deleted since it was opened (by hand, or deleted and made again) is opened
     // once more by its name.
     for (int attempt = 0; attempt < 2; ++attempt) {
-        const KeyRef key = readKey(section);
+        const KeyRef key = openKey(section, Use::Read);
         if (key == 0) return defaultValue;
         std::string result;
         long status = ERROR_SUCCESS;
         if (queryText(key, name, result, status)) return result;
         if (status != ERROR_KEY_DELETED) return defaultValue;
-        forgetKey(section);
+        forgetKey(section, Use::Read);
     }
     return defaultValue;
 }
@@ -103,25 +110,28 @@ std::string RegistrySettingsStore::readValue(const std::string& section, const s
 bool RegistrySettingsStore::writeValue(const std::string& section, const std::string& name,
                                        const std::string& value) {
     if (section.empty()) return false;
-    HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, keyPath(section).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                        KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS)
-        return false;
-    const LONG rc = RegSetValueExA(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                                   static_cast<DWORD>(value.size() + 1));
-    RegCloseKey(key);
-    return rc == ERROR_SUCCESS;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const KeyRef key = openKey(section, Use::Write);
+        if (key == 0) return false;
+        const LONG rc = RegSetValueExA(asKey(key), name.c_str(), 0, REG_SZ,
+                                       reinterpret_cast<const BYTE*>(value.c_str()),
+                                       static_cast<DWORD>(value.size() + 1));
+        // Deleted since we opened it: the write makes the key anew, as it always did.
+        if (rc != ERROR_KEY_DELETED) return rc == ERROR_SUCCESS;
+        forgetKey(section, Use::Write);
+    }
+    return false;
 }
 
 bool RegistrySettingsStore::hasSection(const std::string& section) const {
     if (section.empty()) return false;
     for (int attempt = 0; attempt < 2; ++attempt) {
-        const KeyRef key = readKey(section);
+        const KeyRef key = openKey(section, Use::Read);
         if (key == 0) return false;
         const LONG rc = RegQueryInfoKeyA(asKey(key), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
                                          nullptr, nullptr, nullptr, nullptr, nullptr);
         if (rc != ERROR_KEY_DELETED) return true;
-        forgetKey(section);
+        forgetKey(section, Use::Read);
     }
     return false;
 }

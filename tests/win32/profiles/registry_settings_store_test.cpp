@@ -105,12 +105,13 @@ TEST_F(RegistryStoreTest, ValuesWrittenByOthersAreReadSafely) {
     EXPECT_EQ(store.readValue(kSection, "Nothing", "dflt"), "");
 }
 
-// The store keeps the keys it reads open; every change made behind its back, the key
+// The store keeps the keys it reads and writes open; every change made behind its back, the key
 // deleted and made again included, must still show in the very next read.
 TEST_F(RegistryStoreTest, ChangesByOthersShowAtTheNextRead) {
     const std::string path = std::string("Software\\Vexa\\Lumora\\") + kSection;
     const auto put = [&](const std::string& text) { rawWrite(kSection, "SSID", REG_SZ, text.c_str(), DWORD(text.size() + 1)); };
     const auto drop = [&](const std::string&) { RegDeleteKeyA(HKEY_CURRENT_USER, path.c_str()); };
+    const auto mine = [&](const std::string& text) { EXPECT_TRUE(store.writeValue(kSection, "SSID", text)); };
     struct Step {
         std::function<void(const std::string&)> edit;
         std::string text;      // what the edit stores
@@ -122,6 +123,8 @@ TEST_F(RegistryStoreTest, ChangesByOthersShowAtTheNextRead) {
         {put, "first", "first", true},   {put, "second", "second", true}, {drop, "", "dflt", false},
         {put, "again", "again", true},   {put, edge, edge, true},         {put, over, over, true},
         {drop, "", "dflt", false},       {put, huge, huge, true},           {put, "short", "short", true},
+        {mine, "ours", "ours", true},    {drop, "", "dflt", false},       {mine, "made again", "made again", true},
+        {put, "theirs", "theirs", true}, {mine, "ours again", "ours again", true},
     };
     for (size_t i = 0; i < sizeof steps / sizeof steps[0]; ++i) {
         steps[i].edit(steps[i].text);
