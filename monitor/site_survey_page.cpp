@@ -6,6 +6,7 @@
 
 #include "adapter/current_adapter.h"
 #include "adapter/ndis.h"
+#include "adapter/ndis_sets.h"
 #include "adapter/q_adapter_info.h"
 #include "adapter/region.h"
 #include "app/language_texts.h"
@@ -157,11 +158,9 @@ void SiteSurveyPage::refreshNetworkList() {
 void SiteSurveyPage::rescan() {
     QAdapterInfo* adapter = GetCurrentAdapter();
     if (adapter == nullptr) return;
-    const uint32_t none = 0;
-    uint32_t needed = 0;
     // The window answers nothing during the scan's wait: the user sees why.
     BusyCursor busy(services_.desktop);
-    if (adapter->SetInformation(OID_802_11_BSSID_LIST_SCAN, &none, 0, &needed)) services_.desktop.sleep(kScanWaitMs);
+    if (StartScan(*adapter)) services_.desktop.sleep(kScanWaitMs);
     refreshNetworkList();
 }
 

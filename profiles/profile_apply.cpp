@@ -1,10 +1,9 @@
 #include "profiles/profile_apply.h"
 
-#include <cstring>
 #include <vector>
 
 #include "adapter/ndis.h"
-#include "adapter/ndis_queries.h"
+#include "adapter/ndis_sets.h"
 #include "adapter/q_adapter_info.h"
 #include "platform/desktop.h"
 #include "profiles/profile_store.h"
@@ -23,15 +22,7 @@ void setSsid(const ApplyContext& c, const std::string& profile) {
 }
 
 void setAdHocChannel(const ApplyContext& c, const std::string& channel) {
-    if (!c.adapter) return;
-    NDIS_802_11_CONFIGURATION config{};
-    // Only a whole record may go back to the driver: a short answer would hand it zeros.
-    if (!QueryConfiguration(*c.adapter, config)) return;
-    // A channel outside the plan keeps the frequency the driver reported.
-    const uint32_t frequency = ChannelToFrequency(profileNumber(channel));
-    if (frequency != 0) config.DSConfig = frequency;
-    uint32_t needed = 0;
-    c.adapter->SetInformation(OID_802_11_CONFIGURATION, &config, sizeof config, &needed);
+    if (c.adapter) SetChannel(*c.adapter, profileNumber(channel));
 }
 
 void setWepOff(const ApplyContext& c, const std::string& profile) {
@@ -42,20 +33,11 @@ void setWepOff(const ApplyContext& c, const std::string& profile) {
 }  // namespace
 
 bool setRequestValue(const ApplyContext& c, uint32_t oid, uint32_t value) {
-    if (!c.adapter) return false;
-    uint32_t needed = 0;
-    return c.adapter->SetInformation(oid, &value, sizeof value, &needed);
+    return c.adapter && SetU32(*c.adapter, oid, value);
 }
 
 void setSsidText(const ApplyContext& c, const std::string& text) {
-    if (!c.adapter) return;
-    NDIS_802_11_SSID record{};
-    // A hand-edited name longer than the record holds is cut to its 32 bytes.
-    const size_t n = text.size() < NDIS_802_11_MAX_SSID ? text.size() : NDIS_802_11_MAX_SSID;
-    record.SsidLength = static_cast<uint32_t>(n);
-    std::memcpy(record.Ssid, text.data(), n);
-    uint32_t needed = 0;
-    c.adapter->SetInformation(OID_802_11_SSID, &record, sizeof record, &needed);
+    if (c.adapter) SetSsid(*c.adapter, text);
 }
 
 uint32_t infrastructureModeFor(const std::string& operationMode) {
@@ -151,21 +133,13 @@ bool addWepKey(const ApplyContext& c, int lengthCode, const std::string& hexText
 bool sendWepKeyRecord(const ApplyContext& c, int lengthCode, const std::string& hexText, uint32_t keyIndex) {
     if (!c.adapter) return false;
     size_t keyBytes = 0;
-    if (lengthCode == kKeySize64) keyBytes = 5;
-    else if (lengthCode == kKeySize128) keyBytes = 13;
+    if (lengthCode == kKeySize64) keyBytes = kWepKey64Bytes;
+    else if (lengthCode == kKeySize128) keyBytes = kWepKey128Bytes;
     else return false;
 
     const std::vector<uint8_t> material = parseHexKey(hexText, keyBytes * 2);
     if (material.size() != keyBytes) return false;
-    NDIS_802_11_WEP_HEADER header{};
-    header.Length = NDIS_802_11_WEP_HEADER_SIZE + static_cast<uint32_t>(keyBytes);
-    header.KeyIndex = keyIndex;
-    header.KeyLength = static_cast<uint32_t>(keyBytes);
-    std::vector<uint8_t> record(header.Length, 0);
-    std::memcpy(record.data(), &header, sizeof header);
-    std::memcpy(record.data() + NDIS_802_11_WEP_HEADER_SIZE, material.data(), keyBytes);
-    uint32_t needed = 0;
-    return c.adapter->SetInformation(OID_802_11_ADD_WEP, record.data(), header.Length, &needed);
+    return AddWep(*c.adapter, keyIndex, material);
 }
 
 bool removeWepKey(const ApplyContext& c, uint32_t index) {
