@@ -19,6 +19,7 @@
 #include "platform/paint_list.h"
 #include "platform/win32_numbers.h"
 #include "profiles/app_name.h"
+#include "profiles/profile_apply.h"
 #include "profiles/profile_store.h"
 
 namespace {
@@ -227,20 +228,13 @@ void SiteSurveyPage::addProfile() {
     refreshProfileList();
 }
 
-namespace {
-// The editor set up to change a stored profile.
-void editing(ProfileEditorDialog& editor, const std::string& name) {
-    editor.mode = EditorMode::Edit;
-    editor.profileName = name;
-    editor.networkUsesWep = true;
-}
-}  // namespace
-
 void SiteSurveyPage::editProfile() {
     const std::string name = selectedProfile();
     if (name.empty()) return;
     ProfileEditorDialog editor(services_);
-    editing(editor, name);
+    editor.mode = EditorMode::Edit;
+    editor.profileName = name;
+    editor.networkUsesWep = true;
     const int result = services_.dialogs.runModal(editor);
     refreshProfileList();
     if (result == ProfileEditorDialog::kOk) showLinkInfo();
@@ -259,11 +253,7 @@ void SiteSurveyPage::connectWith(const std::string& name) {
         refreshProfileList();
         return;
     }
-    // The editor carries the apply; it is never shown here.
-    ProfileEditorDialog editor(services_);
-    editing(editor, name);
-    editor.applyProfile(name);
-    services_.store.copyToActiveSetting(name);
+    switchToProfile({services_.store, GetCurrentAdapter(), services_.desktop}, name);
     RecordLinkEvent(LinkEvent::SettingsApplied, {name});
     showLinkInfo();
 }
