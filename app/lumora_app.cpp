@@ -1,6 +1,6 @@
 #include "app/lumora_app.h"
 
-#include "app/language_texts.h"
+#include "language/language_texts.h"
 #include "app/startup_platform.h"
 #include "platform/windows_version.h"
 #include "app/zero_config.h"

@@ -7,7 +7,7 @@
 #include "monitor/site_survey_page.h"
 #include "pages/about_page.h"
 #include "pages/configuration_page.h"
-#include "pages/page_services.h"
+#include "kit/page_services.h"
 #include "pages/security_page.h"
 #include "pages/wizard_setup_page.h"
 #include "pages/wizard_test_page.h"

@@ -5,7 +5,7 @@
 #include "adapter/current_adapter.h"
 #include "adapter/ndis.h"
 #include "adapter/q_adapter_info.h"
-#include "app/language_texts.h"
+#include "language/language_texts.h"
 #include "app/main_page_host.h"
 #include "app/main_pages.h"
 #include "app/main_window_shell.h"
@@ -13,7 +13,7 @@
 #include "app/zero_config.h"
 #include "controls/page_base.h"
 #include "controls/system_tray.h"
-#include "pages/link_journal.h"
+#include "kit/link_journal.h"
 #include "platform/win32_numbers.h"
 #include "platform/windows_version.h"
 

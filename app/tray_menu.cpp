@@ -1,7 +1,7 @@
 #include "app/tray_menu.h"
 
-#include "app/language_texts.h"
-#include "pages/link_status.h"
+#include "language/language_texts.h"
+#include "kit/link_status.h"
 #include "profiles/profile_names.h"
 #include "profiles/profile_store.h"
 #include "resources/resource_ids.h"

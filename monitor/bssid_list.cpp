@@ -5,7 +5,7 @@
 
 #include "adapter/ndis.h"
 #include "adapter/q_adapter_info.h"
-#include "pages/link_display.h"
+#include "kit/link_display.h"
 #include "resources/resource_ids.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include "adapter/ndis.h"
 #include "adapter/q_adapter_info.h"
 #include "adapter/region.h"
-#include "pages/link_display.h"
+#include "kit/link_display.h"
 
 constexpr int ChannelMap::kCandidates[];
 

@@ -15,7 +15,7 @@
 
 #include "controls/header_row.h"
 #include "controls/page_base.h"
-#include "pages/link_display.h"
+#include "kit/link_display.h"
 #include "profiles/profile_apply.h"
 #include "resources/resource_ids.h"
 

@@ -1,9 +1,9 @@
 #include "monitor/link_notifier.h"
 
-#include "app/language_texts.h"
+#include "language/language_texts.h"
 #include "controls/system_tray.h"
-#include "pages/link_journal.h"
-#include "pages/notify_setting.h"
+#include "kit/link_journal.h"
+#include "kit/notify_setting.h"
 #include "platform/win32_numbers.h"
 #include "profiles/settings_store.h"
 

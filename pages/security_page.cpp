@@ -1,9 +1,9 @@
 #include "pages/security_page.h"
 
 #include "adapter/current_adapter.h"
-#include "pages/link_journal.h"
-#include "pages/list_items.h"
-#include "pages/page_services.h"
+#include "kit/link_journal.h"
+#include "kit/list_items.h"
+#include "kit/page_services.h"
 #include "platform/win32_numbers.h"
 #include "profiles/profile_apply.h"
 #include "profiles/profile_names.h"

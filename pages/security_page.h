@@ -4,11 +4,11 @@
 // check box that is never shown. Apply checks the default key, stores the page into
 // ActiveSetting, sends the security settings to the adapter (applySecurity) and brings
 // Link Info forward. The WEP group and the key fields are the profile editor's
-// (pages/wep_group.h, profiles/wep_key_fields.h).
+// (kit/wep_group.h, profiles/wep_key_fields.h).
 
 #include "controls/page_base.h"
 #include "controls/header_row.h"
-#include "pages/wep_group.h"
+#include "kit/wep_group.h"
 #include "profiles/wep_key_fields.h"
 #include "resources/resource_ids.h"
 

@@ -1,7 +1,7 @@
 #include "pages/support_report.h"
 
-#include "app/language_texts.h"
-#include "pages/link_journal.h"
+#include "language/language_texts.h"
+#include "kit/link_journal.h"
 #include "profiles/profile_names.h"
 #include "profiles/profile_store.h"
 

@@ -3,7 +3,7 @@
 #include "adapter/current_adapter.h"
 #include "adapter/q_adapter_info.h"
 #include "pages/internet_check.h"
-#include "pages/page_services.h"
+#include "kit/page_services.h"
 #include "profiles/profile_store.h"
 #include "resources/resource_ids.h"
 

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "controls/page_base.h"
-#include "pages/link_display.h"
+#include "kit/link_display.h"
 #include "controls/header_row.h"
 
 struct PageServices;

@@ -10,7 +10,7 @@
 #include "app/fake_main_window.h"
 #include "app/fake_service_control.h"
 #include "app/simple_ini.h"
-#include "app/language_texts.h"
+#include "language/language_texts.h"
 #include "app/main_dialog.h"
 #include "controls/system_tray.h"
 #include "sim/sim_adapter_library.h"

@@ -6,7 +6,7 @@
 #include <map>
 #include <string>
 
-#include "app/text_source.h"
+#include "language/text_source.h"
 
 class SimpleIni : public TextSource {
 public:

@@ -6,7 +6,7 @@
 
 #include "app/fake_service_control.h"
 #include "app/simple_ini.h"
-#include "app/language_texts.h"
+#include "language/language_texts.h"
 #include "app/lumora_app.h"
 #include "app/startup_platform.h"
 #include "profiles/memory_settings_store.h"

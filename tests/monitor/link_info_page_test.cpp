@@ -10,7 +10,7 @@
 #include "controls/system_tray.h"
 #include "monitor/link_info_page.h"
 #include "monitor/link_notifier.h"
-#include "pages/link_journal.h"
+#include "kit/link_journal.h"
 #include "profiles/profile_apply.h"
 #include "support/fake_dialog_window.h"
 #include "support/sim_page_services.h"

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "monitor/link_info_page.h"
-#include "pages/page_services.h"
+#include "kit/page_services.h"
 #include "profiles/chain_checker.h"
 #include "sim/sim_scenario.h"
 #include "support/fake_dialog_window.h"

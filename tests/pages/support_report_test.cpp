@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "app/language_texts.h"
-#include "pages/link_journal.h"
+#include "language/language_texts.h"
+#include "kit/link_journal.h"
 #include "pages/support_report.h"
 #include "profiles/memory_settings_store.h"
 #include "profiles/profile_store.h"

@@ -13,7 +13,7 @@
 #include <sstream>
 #include <string>
 
-#include "app/text_source.h"
+#include "language/text_source.h"
 
 class FakeTextSource : public TextSource {
 public:

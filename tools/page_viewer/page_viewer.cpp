@@ -13,12 +13,12 @@
 #include <utility>
 #include <vector>
 
-#include "app/language_texts.h"
-#include "app/text_source.h"
+#include "language/language_texts.h"
+#include "language/text_source.h"
 #include "controls/header_row.h"
 #include "controls/page_base.h"
 #include "controls/page_host.h"
-#include "pages/page_services.h"
+#include "kit/page_services.h"
 #include "pages/profile_editor_dialog.h"
 #include "platform/desktop_win32.h"
 #include "platform/dialog_host_win32.h"

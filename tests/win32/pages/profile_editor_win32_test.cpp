@@ -8,8 +8,8 @@
 #include <string>
 
 #include "adapter/current_adapter.h"
-#include "app/language_texts.h"
-#include "pages/page_services.h"
+#include "language/language_texts.h"
+#include "kit/page_services.h"
 #include "pages/profile_editor_dialog.h"
 #include "platform/dialog_host_win32.h"
 #include "platform/dialog_runner.h"

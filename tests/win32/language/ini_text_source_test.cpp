@@ -7,8 +7,8 @@
 #include <fstream>
 #include <string>
 
-#include "app/language_texts.h"
-#include "app/text_source.h"
+#include "language/language_texts.h"
+#include "language/text_source.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "pages/link_status.h"
+#include "kit/link_status.h"
 
 #include "adapter/current_adapter.h"
 #include "adapter/ndis.h"
 #include "adapter/q_adapter_info.h"
-#include "app/language_texts.h"
-#include "pages/link_display.h"
-#include "pages/link_journal.h"
+#include "language/language_texts.h"
+#include "kit/link_display.h"
+#include "kit/link_journal.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "pages/link_display.h"
+#include "kit/link_display.h"
 
 #include <cstdio>
 

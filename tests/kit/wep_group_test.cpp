@@ -2,7 +2,7 @@
 // and what a store writes back, including stored numbers no list has.
 #include <gtest/gtest.h>
 
-#include "pages/wep_group.h"
+#include "kit/wep_group.h"
 #include "profiles/memory_settings_store.h"
 #include "profiles/profile_store.h"
 #include "profiles/wep_key_fields.h"

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "pages/link_display.h"
+#include "kit/link_display.h"
 #include "support/fake_controls.h"
 
 namespace {

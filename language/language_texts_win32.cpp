@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/text_source.h"
+#include "language/text_source.h"
 
 std::string IniFileTextSource::readText(const std::string& filePath, const std::string& section,
                                         const std::string& key, size_t bufferSize) const {

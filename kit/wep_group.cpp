@@ -1,6 +1,6 @@
-#include "pages/wep_group.h"
+#include "kit/wep_group.h"
 
-#include "pages/list_items.h"
+#include "kit/list_items.h"
 #include "platform/controls.h"
 #include "profiles/profile_names.h"
 #include "profiles/profile_store.h"

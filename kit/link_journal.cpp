@@ -1,8 +1,8 @@
-#include "pages/link_journal.h"
+#include "kit/link_journal.h"
 
 #include <ctime>
 
-#include "app/language_texts.h"
+#include "language/language_texts.h"
 
 namespace {
 

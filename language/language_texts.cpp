@@ -1,8 +1,8 @@
-#include "app/language_texts.h"
+#include "language/language_texts.h"
 
 #include <cstdio>
 
-#include "app/text_source.h"
+#include "language/text_source.h"
 
 LanguageTexts::LanguageTexts(const TextSource& source) : source_(source) {}
 

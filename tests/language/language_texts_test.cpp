@@ -2,7 +2,7 @@
 // choice of the language at start-up.
 #include <gtest/gtest.h>
 
-#include "app/language_texts.h"
+#include "language/language_texts.h"
 #include "support/fake_text_source.h"
 
 namespace {
