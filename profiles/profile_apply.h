@@ -21,6 +21,8 @@
 #include <cstdint>
 #include <string>
 
+#include "adapter/ndis.h"
+
 class Desktop;
 class ProfileStore;
 class QAdapterInfo;
@@ -33,9 +35,9 @@ struct ApplyContext {
 
 // A profile's values as the sequences send them.
 struct ProfileSettings {
-    uint32_t infrastructureMode = 0;
+    uint32_t infrastructureMode = Ndis802_11Infrastructure;
     std::string channel;           // as stored: applyProfile copies it to ActiveSetting
-    uint32_t authenticationMode = 0;
+    uint32_t authenticationMode = Ndis802_11AuthModeOpen;
     bool wepOff = false;           // WepEnabled exactly "0"; missing counts as on
     bool filterOff = false;        // 1X exactly "0"
     int keyIndex = 0;              // the default key; only 1 to 4 is ever sent
