@@ -31,7 +31,6 @@ public:
     uint32_t MakeNdisRequest(LibHandle adapter, NdisRequest& request, EventHandle event) override;
     std::string GetNetCardRegistryPath() override;
     EventHandle CreateSignalEvent(const std::string& name) override;
-    void ResetSignalEvent(EventHandle event) override;
     void CloseSignalEvent(EventHandle event) override;
 
 private:

@@ -250,8 +250,10 @@ bool QAdapterInfo::SendPrivateCommand(PrivateCommandRecord& record) {
     AdapterLibrary& lib = context_->library();
     PrivateChannel& channel = context_->privateChannel();
     const EventHandle channelEvent = channel.Event();
+    // The event is kept from one command to the next and not reset before each: the
+    // library is asked to wait, and a request started on an event clears it anyway, so a
+    // reset would only add a trip to the kernel for each of the five commands a second.
     if (channelEvent == 0) return false;
-    lib.ResetSignalEvent(channelEvent);
     uint8_t* packet = channel.Packet();
     if (!packet) return false;
     BuildPrivatePacket(record, packet);

@@ -85,7 +85,9 @@ bool MainDialog::OnInitDialog() {
         parts_.shell.placePageHost(host);
     }
     initialised_ = true;
-    return true;
+    // No focus for a window that starts in the tray: a focused edit would blink its caret
+    // there all day. It gets its focus when it is shown.
+    return false;
 }
 
 bool MainDialog::OnCommand(int id, int /*code*/) {

@@ -281,7 +281,30 @@ void TrayShellWin32::setVisibleStyle(Handle window, bool visible) {
     // which a bare style change does not.
     // A window minimised by other means (the shell's minimise-all) comes back at its size.
     HWND w = as<HWND>(window);
-    ShowWindow(w, !visible ? SW_HIDE : IsIconic(w) ? SW_RESTORE : SW_SHOW);
+    const auto inside = [w](HWND focus) { return focus != nullptr && (focus == w || IsChild(w, focus)); };
+    if (!visible) {
+        // A focused edit keeps its caret blinking while the window sits in the tray, a
+        // timer message twice a second all day; without the focus it has no caret.
+        const HWND focus = GetFocus();
+        if (inside(focus)) {
+            parkedFocus_ = focus;
+            SetFocus(nullptr);
+        }
+        ShowWindow(w, SW_HIDE);
+        return;
+    }
+    ShowWindow(w, IsIconic(w) ? SW_RESTORE : SW_SHOW);
+    if (inside(GetFocus())) return;
+    HWND focus = parkedFocus_ != nullptr && IsWindow(parkedFocus_) && IsChild(w, parkedFocus_) ? parkedFocus_ : nullptr;
+    parkedFocus_ = nullptr;
+    if (focus == nullptr) {
+        // Never shown since it was made in the tray: the focus a dialog gives itself, its
+        // first tab stop with an edit's text selected.
+        focus = GetNextDlgTabItem(w, nullptr, FALSE);
+        if (focus != nullptr && (SendMessageA(focus, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL))
+            SendMessageA(focus, EM_SETSEL, 0, -1);
+    }
+    if (focus != nullptr) SetFocus(focus);
 }
 
 void TrayShellWin32::redrawAll(Handle window) {

@@ -68,4 +68,7 @@ private:
     Dialog* mainDialog_ = nullptr;
     UINT taskbarCreated_ = 0;
     std::map<HMENU, HMENU> menus_;   // popup -> the menu resource it came from
+    // The control that had the focus when the window went to the tray; it has it again
+    // when the window comes back.
+    HWND parkedFocus_ = nullptr;
 };

@@ -58,6 +58,7 @@ LRESULT ControlWindowWin32::route(UINT message, WPARAM wParam, LPARAM lParam) {
         return CallWindowProcA(original, hwnd, message, wParam, lParam);
     }
     case WM_PAINT:
+        invalidPending_ = false;
         if (mode == CustomControl::PaintMode::OnPaint) {
             paintBuffered();
             return 0;
@@ -155,7 +156,8 @@ Size ControlWindowWin32::clientSize() const {
 // from its state at that moment. Invalidating it meanwhile would only cost a trip to the
 // window system on every tick of a program that sits in the tray all day.
 void ControlWindowWin32::invalidate() {
-    if (hwnd_ != nullptr && IsWindowVisible(hwnd_)) InvalidateRect(hwnd_, nullptr, TRUE);
+    if (hwnd_ == nullptr || invalidPending_ || !IsWindowVisible(hwnd_)) return;
+    invalidPending_ = InvalidateRect(hwnd_, nullptr, TRUE) != FALSE;
 }
 
 void ControlWindowWin32::redrawNow() {

@@ -55,4 +55,7 @@ private:
     CustomControl& control_;
     HINSTANCE resources_;
     WNDPROC original_ = nullptr;
+    // The whole control is invalid and its WM_PAINT not yet handled: a graph changes many
+    // bars in one tick, and each invalidation is a trip to the window system.
+    bool invalidPending_ = false;
 };

@@ -9,7 +9,17 @@
 
 HWND ControlsWin32::item(int id) const {
     if (dialog_ == nullptr) return nullptr;
-    return GetDlgItem(dialog_, id);
+    // A control destroyed since, or a handle reused by another window, is looked up again.
+    auto known = found_.find(id);
+    if (known != found_.end() && IsWindow(known->second) && GetParent(known->second) == dialog_ &&
+        GetDlgCtrlID(known->second) == id)
+        return known->second;
+    HWND w = GetDlgItem(dialog_, id);
+    if (w != nullptr)
+        found_[id] = w;
+    else
+        found_.erase(id);
+    return w;
 }
 
 ControlsWin32::ListKind ControlsWin32::listKind(HWND control) const {

@@ -4,12 +4,17 @@
 
 #include <windows.h>
 
+#include <unordered_map>
+
 #include "platform/controls.h"
 
 class ControlsWin32 : public Controls {
 public:
     explicit ControlsWin32(HWND dialog = nullptr) : dialog_(dialog) {}
-    void setDialog(HWND dialog) { dialog_ = dialog; }
+    void setDialog(HWND dialog) {
+        dialog_ = dialog;
+        found_.clear();
+    }
     HWND dialog() const { return dialog_; }
 
     std::string getText(int id) const override;
@@ -56,4 +61,7 @@ private:
     ListKind listKind(HWND control) const;
 
     HWND dialog_;
+    // Controls found so far, by id. GetDlgItem asks the window server every time, and
+    // the monitor names a dozen controls a second all day.
+    mutable std::unordered_map<int, HWND> found_;
 };

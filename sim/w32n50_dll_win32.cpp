@@ -75,7 +75,6 @@ BOOL WINAPI W32N_CloseAdapter(HANDLE adapter) {
 
 DWORD WINAPI W32N_MakeNdisRequest(HANDLE adapter, void* record, OVERLAPPED* overlapped,
                                                         BOOL wait) {
-    (void)wait;  // every request completes before we return
     if (!record) return NDIS_STATUS_FAILURE;
     uint8_t* r = static_cast<uint8_t*>(record);
     NdisRequest request = NdisRequestRecord::unpack(r);
@@ -85,7 +84,10 @@ DWORD WINAPI W32N_MakeNdisRequest(HANDLE adapter, void* record, OVERLAPPED* over
     if (overlapped) {
         overlapped->Internal = status;
         overlapped->InternalHigh = request.bytesWritten;
-        if (overlapped->hEvent) SetEvent(overlapped->hEvent);
+        // Every request completes before we return. A caller that asked us to wait has
+        // nothing to wait for; signalling its event anyway would cost a round trip to the
+        // window server per request, which a driver completing in the kernel never costs.
+        if (overlapped->hEvent && !wait) SetEvent(overlapped->hEvent);
     }
     return status;
 }

@@ -43,7 +43,13 @@ BOOL CALLBACK closeWindows(HWND w, LPARAM pid) {
 BOOL CALLBACK showWindows(HWND w, LPARAM pid) {
     DWORD owner = 0;
     GetWindowThreadProcessId(w, &owner);
-    if (owner == DWORD(pid)) PostMessageA(w, WM_COMMAND, ID_TRAY_SHOW, 0);
+    if (owner != DWORD(pid)) return TRUE;
+    PostMessageA(w, WM_COMMAND, ID_TRAY_SHOW, 0);
+    // While in the tray, Lumora's window is a child of the tray's hidden parking window.
+    char name[64] = {};
+    GetClassNameA(w, name, sizeof name);
+    if (std::string(name) == "LumoraTrayParking")
+        if (HWND main = FindWindowExA(w, nullptr, nullptr, nullptr)) PostMessageA(main, WM_COMMAND, ID_TRAY_SHOW, 0);
     return TRUE;
 }
 

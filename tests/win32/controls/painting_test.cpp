@@ -274,4 +274,26 @@ TEST_F(PageWithControls, AControlChangedWhileHiddenPaintsItsLatestStateWhenShown
     EXPECT_EQ(RGB(255, 255, 255), onScreen(graphWindow, bar.left, 1));
 }
 
+TEST_F(PageWithControls, ChangesBetweenTwoPaintsAllShowAndTheNextChangeAsksAgain) {
+    // A graph asks for one repaint however many bars change before it comes; every
+    // change must still show, and a change after the paint must ask again.
+    BarGraph graph;
+    ASSERT_TRUE(host.attachControl(kGraphId, graph));
+    ASSERT_EQ(40, graph.SetBarCount(40));
+    graph.SetScale(1);
+    UpdateWindow(hwnd);
+    const int bars[] = {20, 21, 22, 39};
+    RECT pending{};
+    for (int round = 0; round < 4; ++round) {
+        const bool full = round % 2 == 1;
+        for (int i : bars) graph.SetBarHeight(i, full ? 42 : 10);
+        EXPECT_TRUE(GetUpdateRect(graphWindow, &pending, FALSE)) << round;
+        UpdateWindow(hwnd);
+        EXPECT_FALSE(GetUpdateRect(graphWindow, &pending, FALSE)) << round;
+        for (int i : bars)
+            EXPECT_EQ(full ? RGB(255, 255, 255) : kGraphBlue, onScreen(graphWindow, graph.GetBarRect(i, 147, 42).left, 1))
+                << "round " << round << ", bar " << i;
+    }
+}
+
 }  // namespace

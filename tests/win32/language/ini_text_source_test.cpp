@@ -94,12 +94,43 @@ TEST_F(IniFileTest, ListGapsEmptyValuesAndLetterCase) {
     EXPECT_EQ(texts.CurrentLanguage(), "Deutsch");
 }
 
+// Answers are kept while the file's stamp stands; every kind of change must still show at
+// the next lookup: fresh writes of the same size, old stamps, a stamp kept while the size
+// changes, the file gone and back.
 TEST_F(IniFileTest, ChangesAreSeenAtTheNextLookup) {
-    write("[Languages]\r\nLanguage-1=English\r\n[English]\r\nTrayShow=Show\r\n");
-    ASSERT_TRUE(texts.Open(path, "Languages"));
-    EXPECT_EQ(texts.GetText("TrayShow", "?"), "Show");
-    write("[Languages]\r\nLanguage-1=English\r\n[English]\r\nTrayShow=Open window\r\n");
-    EXPECT_EQ(texts.GetText("TrayShow", "?"), "Open window");
+    const std::string head = "[Languages]\r\nLanguage-1=English\r\n[English]\r\nTrayShow=";
+    const auto stampHoursAgo = [&](int hours) {
+        HANDLE f = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(f, INVALID_HANDLE_VALUE);
+        FILETIME now{};
+        GetSystemTimeAsFileTime(&now);
+        ULARGE_INTEGER t{};
+        t.LowPart = now.dwLowDateTime;
+        t.HighPart = now.dwHighDateTime;
+        t.QuadPart -= static_cast<ULONGLONG>(hours) * 3600ULL * 10000000ULL;
+        FILETIME then{t.LowPart, t.HighPart};
+        SetFileTime(f, nullptr, nullptr, &then);
+        CloseHandle(f);
+    };
+    const struct {
+        const char* value;  // null: the file is deleted
+        int hoursAgo;       // 0: the stamp the write left
+        const char* expected;
+    } steps[] = {
+        {"Show", 0, "Show"}, {"Shoe", 0, "Shoe"}, {"Shoe", 5, "Shoe"}, {"Shoe", 5, "Shoe"},
+        {"Hide", 4, "Hide"}, {"Open window", 4, "Open window"}, {"Open door!!", 4, "Open door!!"},
+        {nullptr, 0, "?"},   {"Back", 3, "Back"},
+    };
+    ASSERT_TRUE((write(head + "Show\r\n"), texts.Open(path, "Languages")));
+    for (const auto& step : steps) {
+        if (step.value) {
+            write(head + step.value + "\r\n");
+            if (step.hoursAgo) stampHoursAgo(step.hoursAgo);
+        } else {
+            DeleteFileA(path.c_str());
+        }
+        EXPECT_EQ(texts.GetText("TrayShow", "?"), step.expected) << (step.value ? step.value : "(deleted)");
+    }
 }
 
 TEST_F(IniFileTest, LongTextIsCutAt1999Bytes) {

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -102,6 +103,38 @@ TEST_F(RegistryStoreTest, ValuesWrittenByOthersAreReadSafely) {
     EXPECT_EQ(store.readValue(kSection, "Number", "dflt"), "dflt");
     rawWrite(kSection, "Nothing", REG_SZ, "", 0);
     EXPECT_EQ(store.readValue(kSection, "Nothing", "dflt"), "");
+}
+
+// The store keeps the keys it reads and writes open; every change made behind its back, the key
+// deleted and made again included, must still show in the very next read.
+TEST_F(RegistryStoreTest, ChangesByOthersShowAtTheNextRead) {
+    const std::string path = std::string("Software\\Vexa\\Lumora\\") + kSection;
+    const auto put = [&](const std::string& text) { rawWrite(kSection, "SSID", REG_SZ, text.c_str(), DWORD(text.size() + 1)); };
+    const auto drop = [&](const std::string&) { RegDeleteKeyA(HKEY_CURRENT_USER, path.c_str()); };
+    const auto mine = [&](const std::string& text) { EXPECT_TRUE(store.writeValue(kSection, "SSID", text)); };
+    struct Step {
+        std::function<void(const std::string&)> edit;
+        std::string text;      // what the edit stores
+        std::string expected;  // what the store then reads
+        bool section;          // whether the key then exists
+    };
+    const std::string edge(255, 'e'), over(256, 'o'), huge(3000, 'h');
+    const Step steps[] = {
+        {put, "first", "first", true},   {put, "second", "second", true}, {drop, "", "dflt", false},
+        {put, "again", "again", true},   {put, edge, edge, true},         {put, over, over, true},
+        {drop, "", "dflt", false},       {put, huge, huge, true},           {put, "short", "short", true},
+        {mine, "ours", "ours", true},    {drop, "", "dflt", false},       {mine, "made again", "made again", true},
+        {put, "theirs", "theirs", true}, {mine, "ours again", "ours again", true},
+    };
+    for (size_t i = 0; i < sizeof steps / sizeof steps[0]; ++i) {
+        steps[i].edit(steps[i].text);
+        EXPECT_EQ(store.readValue(kSection, "SSID", "dflt"), steps[i].expected) << "step " << i;
+        EXPECT_EQ(store.hasSection(kSection), steps[i].section) << "step " << i;
+    }
+    // The store's own deletion leaves nothing of ours holding the key.
+    EXPECT_TRUE(store.deleteSection(kSection));
+    EXPECT_EQ(rawRead(kSection, "SSID"), "<no key>");
+    EXPECT_FALSE(store.hasSection(kSection));
 }
 
 TEST_F(RegistryStoreTest, ValuesOutliveTheProcessBothWays) {
