@@ -191,6 +191,18 @@ TEST_F(RecordTest, SnapshotOfAnAdapterThatCannotBeOpenedChangesNothing) {
     EXPECT_TRUE(sim.RequestLog().size() == 3u);  // only the probe's requests
 }
 
+// A card plugged in again is probed by one poll and may not open for the link monitor's
+// next tick: a record the driver has not yet told about its link has none.
+TEST_F(RecordTest, ARecordWhoseLinkWasNeverReadHasNone) {
+    ASSERT_TRUE(product().IsUsable());
+    EXPECT_EQ(product().mediaState, NdisMediaStateDisconnected);
+    SimScenario s = DefaultScenario();
+    s.adapters[1].openFails = true;
+    sim.SetScenario(s);
+    EXPECT_FALSE(product().RefreshStatus());
+    EXPECT_EQ(product().mediaState, NdisMediaStateDisconnected);
+}
+
 TEST_F(RecordTest, ReadMacAddressSucceedsEvenWhenTheDriverRefusesTheAddress) {
     ProductRefuses({OID_802_3_CURRENT_ADDRESS});
     EXPECT_TRUE(product().ReadMacAddress());
