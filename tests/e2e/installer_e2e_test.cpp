@@ -18,7 +18,6 @@ using namespace lumora_e2e;
 
 namespace {
 
-const char kTitle[] = "Vexa Nimbeo(TM) Wireless USB Adapter Utility";
 const char kUninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Lumora";
 const char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 const char kLumoraKey[] = "Software\\Vexa\\Lumora";
@@ -305,7 +304,7 @@ TEST_F(InstallerEndToEnd, InstalledLumoraRunsWithTheChosenLanguagesTrayMenu) {
     lumora = std::make_unique<LumoraProcess>();
     ASSERT_TRUE(lumora->Start(installDir + "\\Lumora.exe"));
     HWND main = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (main = FindProcessWindow(lumora->Id(), kTitle)) != nullptr; }));
+    ASSERT_TRUE(WaitFor([&] { return (main = FindProcessWindow(lumora->Id(), kMainTitle)) != nullptr; }));
     // Start-up records where it runs from: the installed folder, not the build's.
     EXPECT_EQ(ReadSetting("Settings", "ProfilePath"), installDir + "\\");
     const SIZE shown = TrayMenuSize(lumora->Id());
