@@ -42,3 +42,12 @@ protected:
         return oids;
     }
 };
+
+// The default machine's adapters as the program lists them, the product's record at hand.
+class ProductTest : public AdapterTest {
+protected:
+    QAdapterList list{context};
+    QAdapterInfo& product() { return *list.FindByDeviceName(ProductName()); }
+    // What a field holds when a request must leave it alone.
+    static constexpr uint32_t kUntouched = 0xDEADBEEF;
+};

@@ -4,10 +4,8 @@
 
 namespace {
 
-class RecordTest : public AdapterTest {
+class RecordTest : public ProductTest {
 protected:
-    QAdapterList list{context};
-    QAdapterInfo& product() { return *list.FindByDeviceName(ProductName()); }
     QAdapterInfo& wired() { return *list.FindByDeviceName(WiredName()); }
 
     // Puts `key=value` lines into the product adapter's section of the default machine.

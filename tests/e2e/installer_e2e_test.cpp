@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "app/main_dialog.h"
 #include "lumora_process.h"
 
 using namespace lumora_e2e;
@@ -21,8 +22,8 @@ namespace {
 const char kUninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Lumora";
 const char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 const char kLumoraKey[] = "Software\\Vexa\\Lumora";
-constexpr UINT kTrayCallback = 0x800A;
-constexpr WPARAM kTrayIconId = IDR_TRAY_MENU;
+constexpr UINT kTrayCallback = MainDialog::kTrayCallback;
+constexpr WPARAM kTrayIconId = MainDialog::kTrayIconId;
 constexpr WPARAM kTrayExit = ID_TRAY_EXIT;
 constexpr DWORD kSetupMs = 60000;
 

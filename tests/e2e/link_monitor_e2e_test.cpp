@@ -112,10 +112,10 @@ TEST_F(LinkMonitorEndToEnd, ThePageShowsTheLiveLinkAndShowOpensIt) {
     EXPECT_EQ(ReadSetting("ActiveSetting", "SSID"), "vexa");
 
     Command(kAboutButton);   // start elsewhere, so that landing on Link Info is Show's doing
-    ASSERT_TRUE(WaitFor([] { return CurrentPage() == 4; }));
+    ASSERT_TRUE(WaitFor([] { return CurrentPage() == MainPages::kAbout; }));
     Command(kShow);
     ASSERT_TRUE(WaitFor(Shown));
-    EXPECT_TRUE(WaitFor([] { return CurrentPage() == 0; }));
+    EXPECT_TRUE(WaitFor([] { return CurrentPage() == MainPages::kLinkInfo; }));
     Command(kHide);
     ASSERT_TRUE(WaitFor([] { return !Shown(); }));
 }
@@ -131,7 +131,7 @@ TEST_F(LinkMonitorEndToEnd, ALostLinkIsSearchedForAndShowThenOpensTheWizard) {
 
     Command(kShow);
     ASSERT_TRUE(WaitFor(Shown));
-    EXPECT_TRUE(WaitFor([] { return CurrentPage() == 5; }));   // the Wizard, for a link that is down
+    EXPECT_TRUE(WaitFor([] { return CurrentPage() == MainPages::kWizardWelcome; }));   // the Wizard, for a link that is down
     Command(kHide);
 
     // Then the chain: its first profile is named, then made the settings in force.
@@ -151,7 +151,7 @@ TEST_F(LinkMonitorEndToEnd, ANetworkOfTheChainInRangeBringsTheLinkBack) {
     EXPECT_EQ(Field(kRate), "11");
     Command(kShow);
     ASSERT_TRUE(WaitFor(Shown));
-    EXPECT_TRUE(WaitFor([] { return CurrentPage() == 0; }));
+    EXPECT_TRUE(WaitFor([] { return CurrentPage() == MainPages::kLinkInfo; }));
 }
 
 // FactoryDefault -> Office -> Ghost, a profile that is not there, and no network in

@@ -133,12 +133,12 @@ TEST_F(LumoraEndToEnd, DoubleClickOnTheTrayIconOpensLinkInfoOnceTheAdapterIsFoun
     // adapter (the About page's fill would refresh the link state, and the adapter here
     // is not associated, so Show would rightly open the wizard).
     run->Command(IDC_HEADER_SECURITY);
-    ASSERT_TRUE(WaitFor([] { return CurrentPage() == 2; }));
+    ASSERT_TRUE(WaitFor([] { return CurrentPage() == MainPages::kSecurity; }));
     EXPECT_FALSE(Shown());   // switching pages does not bring the window up
     ASSERT_TRUE(TrayMouse(WM_LBUTTONDBLCLK));   // the default command while hidden: Show
     ASSERT_TRUE(WaitFor(Shown));
     // The link is up: Show opens Link Info (the link monitor's own test covers the Wizard).
-    EXPECT_TRUE(WaitFor([] { return CurrentPage() == 0; }));
+    EXPECT_TRUE(WaitFor([] { return CurrentPage() == MainPages::kLinkInfo; }));
 }
 
 // Moves the mouse onto a header button and waits until the button shows its hover
@@ -158,8 +158,8 @@ TEST_F(LumoraEndToEnd, ClickingTheHeaderButtonsOfAWindowJustBackFromTheTraySwitc
     const struct {
         int button;
         int page;
-    } buttons[] = {{IDC_HEADER_CONFIG, 1}, {IDC_HEADER_SECURITY, 2}, {IDC_HEADER_SITE_SURVEY, 3},
-                   {IDC_HEADER_ABOUT, 4}, {IDC_HEADER_WIZARD, 5}, {IDC_HEADER_LINK_INFO, 0}};
+    } buttons[] = {{IDC_HEADER_CONFIG, MainPages::kConfiguration}, {IDC_HEADER_SECURITY, MainPages::kSecurity}, {IDC_HEADER_SITE_SURVEY, MainPages::kSiteSurvey},
+                   {IDC_HEADER_ABOUT, MainPages::kAbout}, {IDC_HEADER_WIZARD, MainPages::kWizardWelcome}, {IDC_HEADER_LINK_INFO, MainPages::kLinkInfo}};
     for (const auto& b : buttons) {
         HWND page = VisiblePage(run->main);
         ASSERT_NE(page, nullptr);
@@ -173,16 +173,16 @@ TEST_F(LumoraEndToEnd, EachHeaderButtonShowsItsPage) {
     const struct {
         WPARAM command;
         int page;
-    } buttons[] = {{IDC_HEADER_WIZARD, 5}, {IDC_HEADER_LINK_INFO, 0}, {IDC_HEADER_CONFIG, 1},
-                   {IDC_HEADER_SECURITY, 2}, {IDC_HEADER_SITE_SURVEY, 3}, {IDC_HEADER_ABOUT, 4}};
+    } buttons[] = {{IDC_HEADER_WIZARD, MainPages::kWizardWelcome}, {IDC_HEADER_LINK_INFO, MainPages::kLinkInfo}, {IDC_HEADER_CONFIG, MainPages::kConfiguration},
+                   {IDC_HEADER_SECURITY, MainPages::kSecurity}, {IDC_HEADER_SITE_SURVEY, MainPages::kSiteSurvey}, {IDC_HEADER_ABOUT, MainPages::kAbout}};
     for (const auto& b : buttons) {
         run->Command(b.command);
         EXPECT_TRUE(WaitFor([&] { return CurrentPage() == b.page; })) << b.command;
     }
     run->Command(IDC_HEADER_WIZARD);
-    ASSERT_TRUE(WaitFor([] { return CurrentPage() == 5; }));
+    ASSERT_TRUE(WaitFor([] { return CurrentPage() == MainPages::kWizardWelcome; }));
     run->Command(IDC_WIZARD_NEXT);   // the wizard's second page
-    EXPECT_TRUE(WaitFor([] { return CurrentPage() == 6; }));
+    EXPECT_TRUE(WaitFor([] { return CurrentPage() == MainPages::kWizardSetup; }));
     EXPECT_TRUE(Shown());
 }
 
@@ -199,7 +199,7 @@ TEST_F(LumoraEndToEnd, UnpluggingSendsTheWindowToTheTrayWithinOnePoll) {
     ASSERT_TRUE(run->WriteScenario(Scenario(true)));
     ASSERT_TRUE(run->log.WaitForLine(ProductFoundLine(), kOnePoll + 2500));
     ASSERT_TRUE(run->WaitForLinkUp(journal, kOnePoll + 15000)) << "the link never came up";
-    ASSERT_TRUE(run->ShowPage(IDC_HEADER_ABOUT, 4));
+    ASSERT_TRUE(run->ShowPage(IDC_HEADER_ABOUT, MainPages::kAbout));
     ShowWindow();
     EXPECT_EQ(CurrentPage(), 0);
 }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/main_pages.h"
 #include "resources/resource_ids.h"
 
 namespace lumora_e2e {

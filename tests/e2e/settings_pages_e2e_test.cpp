@@ -44,7 +44,7 @@ protected:
         mainWindow = run->main;
         // Until a poll has chosen the adapter the About page's fill does nothing; after
         // that it shows the MAC address.
-        HWND about = started && run->WaitForAdapter() ? OpenPage(IDC_HEADER_ABOUT, 4, IDC_ABOUT_MAC_ADDRESS) : nullptr;
+        HWND about = started && run->WaitForAdapter() ? OpenPage(IDC_HEADER_ABOUT, MainPages::kAbout, IDC_ABOUT_MAC_ADDRESS) : nullptr;
         adapterFound = about && WaitFor([about] { return !Text(about, IDC_ABOUT_MAC_ADDRESS).empty(); });
     }
     static void TearDownTestSuite() {
@@ -89,7 +89,7 @@ bool SettingsPagesEndToEnd::adapterFound = false;
 HWND SettingsPagesEndToEnd::mainWindow = nullptr;
 
 TEST_F(SettingsPagesEndToEnd, AboutShowsTheSeededDriverVersionAndTheMacWithColons) {
-    HWND about = OpenPage(IDC_HEADER_ABOUT, 4, IDC_ABOUT_DRIVER_VERSION);
+    HWND about = OpenPage(IDC_HEADER_ABOUT, MainPages::kAbout, IDC_ABOUT_DRIVER_VERSION);
     ASSERT_NE(about, nullptr);
     EXPECT_EQ(Text(about, IDC_ABOUT_DRIVER_VERSION), "2.1.0.8");
     EXPECT_EQ(Text(about, IDC_ABOUT_MAC_ADDRESS), "00:A0:C5:4E:21:7B");
@@ -98,7 +98,7 @@ TEST_F(SettingsPagesEndToEnd, AboutShowsTheSeededDriverVersionAndTheMacWithColon
 }
 
 TEST_F(SettingsPagesEndToEnd, ConfigurationApplySendsTheAdHocNetworkAndStoresIt) {
-    HWND page = OpenPage(IDC_HEADER_CONFIG, 1, IDC_CONFIG_CHANNEL);
+    HWND page = OpenPage(IDC_HEADER_CONFIG, MainPages::kConfiguration, IDC_CONFIG_CHANNEL);
     ASSERT_NE(page, nullptr);
     EXPECT_EQ(Text(page, IDC_CONFIG_SSID), "vexa");   // no link yet
     DWORD_PTR count = 0;
@@ -112,7 +112,7 @@ TEST_F(SettingsPagesEndToEnd, ConfigurationApplySendsTheAdHocNetworkAndStoresIt)
     Send(page, IDC_CONFIG_CHANNEL, CB_SETCURSEL, 1, 0);
     run->log.Mark();
     PostMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_APPLY, STN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(page, IDC_APPLY)));
-    ASSERT_TRUE(WaitFor([] { return CurrentPage() == 0; }));   // Apply ends on Link Info
+    ASSERT_TRUE(WaitFor([] { return CurrentPage() == MainPages::kLinkInfo; }));   // Apply ends on Link Info
 
     EXPECT_EQ(ReadSetting("ActiveSetting", "SSID"), "PartyNet");
     EXPECT_EQ(ReadSetting("ActiveSetting", "OperationMode"), "1");
@@ -130,7 +130,7 @@ TEST_F(SettingsPagesEndToEnd, ConfigurationApplySendsTheAdHocNetworkAndStoresIt)
 TEST_F(SettingsPagesEndToEnd, SecurityApplySendsTheTypedKeyAndStoresIt) {
     WriteSetting("ActiveSetting", "SSID", "VexaLab");
     WriteSetting("ActiveSetting", "OperationMode", "0");
-    HWND page = OpenPage(IDC_HEADER_SECURITY, 2, IDC_EDITOR_WEP);
+    HWND page = OpenPage(IDC_HEADER_SECURITY, MainPages::kSecurity, IDC_EDITOR_WEP);
     ASSERT_NE(page, nullptr);
     EXPECT_EQ(SendMessageA(GetDlgItem(page, IDC_EDITOR_WEP), BM_GETCHECK, 0, 0), BST_UNCHECKED);   // factory: WEP off
 
@@ -142,7 +142,7 @@ TEST_F(SettingsPagesEndToEnd, SecurityApplySendsTheTypedKeyAndStoresIt) {
     Send(page, IDC_EDITOR_KEY1, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("1234567890"));
     run->log.Mark();
     PostMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_APPLY, STN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(page, IDC_APPLY)));
-    ASSERT_TRUE(WaitFor([] { return CurrentPage() == 0; }));
+    ASSERT_TRUE(WaitFor([] { return CurrentPage() == MainPages::kLinkInfo; }));
 
     EXPECT_EQ(ReadSetting("ActiveSetting", "WepEnabled"), "1");
     EXPECT_EQ(ReadSetting("ActiveSetting", "KeyFormat"), "0");

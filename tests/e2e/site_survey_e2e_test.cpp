@@ -17,7 +17,6 @@ using namespace lumora_e2e;
 
 namespace {
 
-constexpr int kSiteSurveyPage = 3, kLinkInfoPage = 0;
 constexpr WPARAM kShow = ID_TRAY_SHOW, kSiteSurvey = IDC_HEADER_SITE_SURVEY, kExit = ID_TRAY_EXIT;
 constexpr int kNetworkList = IDC_SURVEY_NETWORK_LIST, kProfileList = IDC_SURVEY_PROFILE_LIST;
 constexpr int kRescan = IDC_SURVEY_RESCAN, kConnect = IDC_SURVEY_CONNECT, kRemove = IDC_SURVEY_REMOVE;
@@ -148,7 +147,7 @@ protected:
     }
     static bool OpenSiteSurvey() {
         PostMessageA(mainWindow, WM_COMMAND, kSiteSurvey, 0);
-        return WaitFor([] { return CurrentPage() == kSiteSurveyPage && SurveyPage() != nullptr; });
+        return WaitFor([] { return CurrentPage() == MainPages::kSiteSurvey && SurveyPage() != nullptr; });
     }
 
     // Clicks `row` of `list` and waits until the list has it selected.
@@ -222,7 +221,7 @@ TEST_F(SiteSurveyEndToEnd, ConnectToTheOpenNetworkOpensTheEditorAndOkAssociates)
     ASSERT_TRUE(Click(GetDlgItem(editor, kEditorOk)));
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(editor); }));
 
-    EXPECT_TRUE(WaitFor([] { return CurrentPage() == kLinkInfoPage; }));
+    EXPECT_TRUE(WaitFor([] { return CurrentPage() == MainPages::kLinkInfo; }));
     EXPECT_EQ(ReadSetting("FactoryDefault", "NextProfile"), "HomeNet");
     EXPECT_EQ(ReadSetting("HomeNet", "SSID"), "HomeNet");
     EXPECT_EQ(ReadSetting("ActiveSetting", "ProfileName"), "HomeNet");

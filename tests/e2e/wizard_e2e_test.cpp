@@ -154,9 +154,9 @@ protected:
         mainWindow = run->main;
         // Show switches pages once a poll has made the adapter the current one; the
         // steps start from the page Show chose.
-        adapterFound = run->WaitForAdapter() && run->ShowPage(kAboutButton, 4);
+        adapterFound = run->WaitForAdapter() && run->ShowPage(kAboutButton, MainPages::kAbout);
         run->Command(kShow);
-        adapterFound = adapterFound && WaitFor([] { return IsWindowVisible(mainWindow) && CurrentPage() != 4; });
+        adapterFound = adapterFound && WaitFor([] { return IsWindowVisible(mainWindow) && CurrentPage() != MainPages::kAbout; });
     }
     static void TearDownTestSuite() {
         run.reset();
@@ -184,7 +184,7 @@ protected:
     };
     // Wizard button, Next, the form, Apply: the test page comes up with its test running.
     static HWND StartTest(const Network& network) {
-        if (!ShowPage(kWizardButton, 5) || !ShowPage(kNext, 6)) return nullptr;
+        if (!ShowPage(kWizardButton, MainPages::kWizardWelcome) || !ShowPage(kNext, MainPages::kWizardSetup)) return nullptr;
         HWND setup = PageWith(kSsid);
         if (!setup || Text(setup, kSsid) != "vexa") return nullptr;   // the form was reset
         SetDlgItemTextA(setup, kSsid, network.ssid.c_str());
@@ -194,7 +194,7 @@ protected:
             SetDlgItemTextA(setup, kKey, network.hexKey.c_str());
         }
         PostMessageA(setup, WM_COMMAND, MAKEWPARAM(kApply, 0), LPARAM(GetDlgItem(setup, kApply)));
-        if (!WaitFor([] { return CurrentPage() == 7; })) return nullptr;
+        if (!WaitFor([] { return CurrentPage() == MainPages::kWizardTest; })) return nullptr;
         return PageWith(kWirelessLine);
     }
 
@@ -213,7 +213,7 @@ void Report(const char* what, DWORD ms) {
 }
 
 TEST_F(WizardEndToEnd, AnAssociatedNetworkAndAReachableServerPass) {
-    ASSERT_TRUE(ShowPage(kWizardButton, 5));
+    ASSERT_TRUE(ShowPage(kWizardButton, MainPages::kWizardWelcome));
     HWND welcome = PageWith(kNext);
     ASSERT_NE(welcome, nullptr);
     EXPECT_NE(FindWindowExA(welcome, nullptr, "Static", "connect to your wireless LAN."), nullptr);
@@ -273,7 +273,7 @@ TEST_F(WizardEndToEnd, LeavingTheWizardStopsTheTestWithItsDottedLines) {
     ASSERT_NE(test, nullptr);
     ASSERT_TRUE(WaitFor([&] { return Text(test, kWirelessLine) == kTesting + "...."; }, 6000))
         << Text(test, kWirelessLine);
-    ASSERT_TRUE(ShowPage(kLinkInfoButton, 0));
+    ASSERT_TRUE(ShowPage(kLinkInfoButton, MainPages::kLinkInfo));
     const std::string wireless = Text(test, kWirelessLine), internet = Text(test, kInternetLine);
     const std::string figure = Text(test, kSignalPercent);
     // Nothing may change for as long as the checks would have taken to decide, counted
