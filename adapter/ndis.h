@@ -97,6 +97,9 @@ struct NDIS_802_11_WEP_HEADER {
 };
 constexpr uint32_t NDIS_802_11_WEP_HEADER_SIZE = 12;
 constexpr uint32_t NDIS_802_11_WEP_TRANSMIT_KEY = 0x80000000u;
+// Key bytes of a 64-bit and of a 128-bit key.
+constexpr uint32_t kWepKey64Bytes = 5;
+constexpr uint32_t kWepKey128Bytes = 13;
 static_assert(sizeof(NDIS_802_11_WEP_HEADER) == 12, "WEP header is 12 bytes");
 
 // One entry of NDIS_802_11_BSSID_LIST. Length gives the step to the next entry; a driver

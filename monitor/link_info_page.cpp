@@ -44,7 +44,7 @@ std::string decimal(int value) {
 }  // namespace
 
 LinkInfoPage::LinkInfoPage(PageServices& services)
-    : PageBase(kTemplateId), services_(services), display_(kBarColour), editor_(services) {}
+    : PageBase(kTemplateId), services_(services), display_(kBarColour) {}
 
 int LinkInfoPage::trayIconFor(int s) {
     if (s <= 0) return IDI_TRAY_NO_SIGNAL;
@@ -222,10 +222,8 @@ void LinkInfoPage::addDot() {
     if (dotTrail_.size() < kMaxDots) dotTrail_ += '.';
 }
 
-void LinkInfoPage::applyThroughEditor(const std::string& profile) {
-    editor_.mode = EditorMode::Edit;
-    editor_.networkUsesWep = true;
-    editor_.applyProfile(profile);
+ApplyContext LinkInfoPage::applyContext() {
+    return {services_.store, GetCurrentAdapter(), services_.desktop};
 }
 
 void LinkInfoPage::searchStep() {
@@ -237,7 +235,7 @@ void LinkInfoPage::searchStep() {
         const std::string ssid = store.readValue(ProfileName::ActiveSetting, ProfileValue::SSID);
         c.showText(IDC_LINK_SSID, kRescanSsid + ssid);
         if (retryCount_ == 0) RecordLinkEvent(LinkEvent::SearchReapply, {ssid});
-        applyThroughEditor(ProfileName::ActiveSetting);
+        applyProfile(applyContext(), ProfileName::ActiveSetting);
         ++retryCount_;
         addDot();
         return;
@@ -263,8 +261,7 @@ void LinkInfoPage::searchStep() {
     }
     searchProfile_ = next;
     c.showText(IDC_LINK_SSID, kAutoSearchProfile + searchProfile_);
-    applyThroughEditor(searchProfile_);
-    store.copyToActiveSetting(searchProfile_);
+    switchToProfile(applyContext(), searchProfile_);
     RecordLinkEvent(LinkEvent::SearchSwitch, {searchProfile_});
     waitCount_ = 0;
 }

@@ -16,7 +16,7 @@
 #include "controls/header_row.h"
 #include "controls/page_base.h"
 #include "kit/link_display.h"
-#include "pages/profile_editor_dialog.h"
+#include "profiles/profile_apply.h"
 #include "resources/resource_ids.h"
 
 struct PageServices;
@@ -78,7 +78,8 @@ private:
     // The profile after `profile` in the chain; "end" for the end, also when the link
     // names no stored profile (switching to it would empty the settings in force).
     std::string nextProfileOf(const std::string& profile) const;
-    void applyThroughEditor(const std::string& profile);
+    // Where the search sends profiles: the current adapter record, whichever it is now.
+    ApplyContext applyContext();
     void addDot();
     // The journal: what changed since the last tick, and its lines on the page.
     void showJournal();
@@ -102,7 +103,5 @@ private:
     bool searchEndNoted_ = false;
     uint64_t journalShown_ = 0;
     LinkDisplay display_;
-    // Never shown: the carrier through which the search applies profiles.
-    ProfileEditorDialog editor_;
     HeaderRow header_;
 };

@@ -6,6 +6,7 @@
 
 #include "adapter/current_adapter.h"
 #include "adapter/ndis.h"
+#include "adapter/ndis_sets.h"
 #include "adapter/q_adapter_info.h"
 #include "adapter/region.h"
 #include "language/language_texts.h"
@@ -18,6 +19,7 @@
 #include "platform/paint_list.h"
 #include "platform/win32_numbers.h"
 #include "profiles/app_name.h"
+#include "profiles/profile_apply.h"
 #include "profiles/profile_store.h"
 
 namespace {
@@ -157,11 +159,9 @@ void SiteSurveyPage::refreshNetworkList() {
 void SiteSurveyPage::rescan() {
     QAdapterInfo* adapter = GetCurrentAdapter();
     if (adapter == nullptr) return;
-    const uint32_t none = 0;
-    uint32_t needed = 0;
     // The window answers nothing during the scan's wait: the user sees why.
     BusyCursor busy(services_.desktop);
-    if (adapter->SetInformation(OID_802_11_BSSID_LIST_SCAN, &none, 0, &needed)) services_.desktop.sleep(kScanWaitMs);
+    if (StartScan(*adapter)) services_.desktop.sleep(kScanWaitMs);
     refreshNetworkList();
 }
 
@@ -228,20 +228,13 @@ void SiteSurveyPage::addProfile() {
     refreshProfileList();
 }
 
-namespace {
-// The editor set up to change a stored profile.
-void editing(ProfileEditorDialog& editor, const std::string& name) {
-    editor.mode = EditorMode::Edit;
-    editor.profileName = name;
-    editor.networkUsesWep = true;
-}
-}  // namespace
-
 void SiteSurveyPage::editProfile() {
     const std::string name = selectedProfile();
     if (name.empty()) return;
     ProfileEditorDialog editor(services_);
-    editing(editor, name);
+    editor.mode = EditorMode::Edit;
+    editor.profileName = name;
+    editor.networkUsesWep = true;
     const int result = services_.dialogs.runModal(editor);
     refreshProfileList();
     if (result == ProfileEditorDialog::kOk) showLinkInfo();
@@ -260,11 +253,7 @@ void SiteSurveyPage::connectWith(const std::string& name) {
         refreshProfileList();
         return;
     }
-    // The editor carries the apply; it is never shown here.
-    ProfileEditorDialog editor(services_);
-    editing(editor, name);
-    editor.applyProfile(name);
-    services_.store.copyToActiveSetting(name);
+    switchToProfile({services_.store, GetCurrentAdapter(), services_.desktop}, name);
     RecordLinkEvent(LinkEvent::SettingsApplied, {name});
     showLinkInfo();
 }

@@ -1,10 +1,9 @@
 #include "pages/configuration_page.h"
 
-#include <cstring>
-
 #include "adapter/current_adapter.h"
 #include "adapter/ndis.h"
 #include "adapter/ndis_queries.h"
+#include "adapter/ndis_sets.h"
 #include "adapter/q_adapter_info.h"
 #include "language/language_texts.h"
 #include "kit/link_journal.h"
@@ -150,7 +149,6 @@ void ConfigurationPage::Apply() {
     if (!adapter) return;
     Controls& c = controls();
     ProfileStore& store = services_.store;
-    uint32_t needed = 0;
 
     store.writeValue(kActive, ProfileValue::AutoSearch, std::to_string(c.selection(kAutoSearch)));
 
@@ -162,34 +160,18 @@ void ConfigurationPage::Apply() {
     if (typeChosen) {
         store.writeValue(kActive, ProfileValue::OperationMode,
                          mode == Ndis802_11IBSS ? ProfileText::AdHoc : ProfileText::Infrastructure);
-        uint32_t value = mode;
-        adapter->SetInformation(OID_802_11_INFRASTRUCTURE_MODE, &value, sizeof value, &needed);
+        SetU32(*adapter, OID_802_11_INFRASTRUCTURE_MODE, mode);
     }
 
-    const std::string ssid = c.getText(kSsid);
-    NDIS_802_11_SSID record{};
     // The edit holds at most 32 characters; a longer text could only come from elsewhere.
-    const size_t length = ssid.size() < NDIS_802_11_MAX_SSID ? ssid.size() : NDIS_802_11_MAX_SSID;
-    record.SsidLength = static_cast<uint32_t>(length);
-    std::memcpy(record.Ssid, ssid.data(), length);
-    if (adapter->SetInformation(OID_802_11_SSID, &record, sizeof record, &needed))
-        store.writeValue(kActive, ProfileValue::SSID, ssid);
+    const std::string ssid = c.getText(kSsid);
+    if (SetSsid(*adapter, ssid)) store.writeValue(kActive, ProfileValue::SSID, ssid);
 
     const int channelPosition = c.selection(kChannel);
     const int channel = range_.first + channelPosition;
     const bool channelChosen = channelPosition >= 0 && channel <= range_.last;
     if (channelChosen) store.writeValue(kActive, ProfileValue::Channel, std::to_string(channel));
-
-    if (typeChosen && mode == Ndis802_11IBSS && channelChosen) {
-        NDIS_802_11_CONFIGURATION config{};
-        // Only a whole record goes back: what the driver did not write would be sent
-        // as settings of ours.
-        if (QueryConfiguration(*adapter, config)) {
-            config.DSConfig = ChannelToFrequency(channel);
-            store.writeValue(kActive, ProfileValue::Channel, std::to_string(channel));
-            adapter->SetInformation(OID_802_11_CONFIGURATION, &config, sizeof config, &needed);
-        }
-    }
+    if (typeChosen && mode == Ndis802_11IBSS && channelChosen) SetChannel(*adapter, channel);
 
     // Stored only: no part of the program sends these to the adapter. A list without a
     // choice stores -1, which the next load shows as no choice again.

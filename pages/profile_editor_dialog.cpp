@@ -203,17 +203,11 @@ void ProfileEditorDialog::confirm() {
     // settings in force, since it is stored already.
     {
         BusyCursor busy(services_.desktop);   // the run of requests that connects
-        applyProfile(name);
+        const ApplyContext context{services_.store, GetCurrentAdapter(), services_.desktop};
+        if (switchToProfile(context, name) == KeyOutcome::Sent) maskKeyEdits(controls());
     }
-    services_.store.copyToActiveSetting(name);
     RecordLinkEvent(LinkEvent::SettingsApplied, {name});
     if (hasWindow()) window()->endDialog(kOk);
-}
-
-KeyOutcome ProfileEditorDialog::applyProfile(const std::string& name) {
-    const KeyOutcome key = ::applyProfile({services_.store, GetCurrentAdapter(), services_.desktop}, name);
-    if (key == KeyOutcome::Sent) maskKeyEdits(controls());
-    return key;
 }
 
 bool ProfileEditorDialog::OnCommand(int id, int code) {

@@ -5,9 +5,6 @@
 // stores the profile, links a new one into the chain, applies it to the adapter and
 // makes it the settings in force.
 //
-// The link monitor and the site survey also apply profiles through an editor object
-// that is never shown: they set mode Edit and networkUsesWep, and call applyProfile.
-//
 //   ProfileEditorDialog editor(services);
 //   editor.ssid = ...; editor.profileName = ...; editor.mode = EditorMode::Connect;
 //   if (services.dialogs.runModal(editor) == ProfileEditorDialog::kOk) ...
@@ -43,11 +40,6 @@ public:
     int channelNumber = 0;        // Connect: the network's channel
     EditorMode mode = EditorMode::AddNew;
     bool networkUsesWep = false;  // Edit: given as true
-
-    // Applies `name` to the current adapter record (the sequence of profiles/profile_apply.h),
-    // for the monitor and the site survey, which never show the editor. When the default
-    // key was sent, the key edits (if the editor is showing) are masked.
-    KeyOutcome applyProfile(const std::string& name);
 
     // Why OK refuses a non-empty profile name (the message it shows), or "" when the
     // store can hold it: the two reserved profiles, and the names the store cannot keep

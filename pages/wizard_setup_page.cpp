@@ -4,6 +4,7 @@
 
 #include "adapter/current_adapter.h"
 #include "adapter/ndis.h"
+#include "adapter/ndis_sets.h"
 #include "kit/link_journal.h"
 #include "kit/page_services.h"
 #include "platform/desktop.h"
@@ -143,26 +144,22 @@ void WizardSetupPage::apply() {
 // except the key's.
 void WizardSetupPage::putSettingsInForce(const std::string& ssid) {
     ProfileStore& store = services_.store;
-    const ApplyContext context{store, GetCurrentAdapter(), services_.desktop};
+    QAdapterInfo* adapter = GetCurrentAdapter();
     const char* const profile = ProfileName::ActiveSetting;
 
     store.writeValue(profile, ProfileValue::ProfileName, "");
     store.writeValue(profile, ProfileValue::OperationMode, ProfileText::Infrastructure);
-    setRequestValue(context, OID_802_11_INFRASTRUCTURE_MODE, Ndis802_11Infrastructure);
+    if (adapter) SetU32(*adapter, OID_802_11_INFRASTRUCTURE_MODE, Ndis802_11Infrastructure);
     store.writeValue(profile, ProfileValue::Authentication, "2");
-    setRequestValue(context, OID_802_11_AUTHENTICATION_MODE, Ndis802_11AuthModeAutoSwitch);
+    if (adapter) SetU32(*adapter, OID_802_11_AUTHENTICATION_MODE, Ndis802_11AuthModeAutoSwitch);
 
-    if (!controls().isChecked(IDC_WIZARD_WEP_ON)) {
-        store.writeValue(profile, ProfileValue::WepEnabled, ProfileText::Off);
-        setRequestValue(context, OID_802_11_WEP_STATUS, Ndis802_11WEPDisabled);
-    } else {
-        store.writeValue(profile, ProfileValue::WepEnabled, "1");
-        putKeyInForce();
-        setRequestValue(context, OID_802_11_WEP_STATUS, Ndis802_11WEPEnabled);
-    }
+    const bool wepOn = controls().isChecked(IDC_WIZARD_WEP_ON);
+    store.writeValue(profile, ProfileValue::WepEnabled, wepOn ? "1" : ProfileText::Off);
+    if (wepOn) putKeyInForce();
+    if (adapter) SetU32(*adapter, OID_802_11_WEP_STATUS, wepOn ? Ndis802_11WEPEnabled : Ndis802_11WEPDisabled);
     // The SSID's own bytes, with WEP as without: the name stored is the name asked for.
     store.writeValue(profile, ProfileValue::SSID, ssid);
-    setSsidText(context, ssid);
+    if (adapter) SetSsid(*adapter, ssid);
 }
 
 void WizardSetupPage::putKeyInForce() {

@@ -1,10 +1,9 @@
 #include "profiles/profile_apply.h"
 
-#include <cstring>
 #include <vector>
 
 #include "adapter/ndis.h"
-#include "adapter/ndis_queries.h"
+#include "adapter/ndis_sets.h"
 #include "adapter/q_adapter_info.h"
 #include "platform/desktop.h"
 #include "profiles/profile_store.h"
@@ -16,47 +15,28 @@ const char* const kDriverAccessErrorTitle = "Error";
 
 namespace {
 
-bool setValue(const ApplyContext& c, uint32_t oid, uint32_t value) { return setRequestValue(c, oid, value); }
-
-void setSsid(const ApplyContext& c, const std::string& profile) {
-    setSsidText(c, c.store.readValue(profile, ProfileValue::SSID, ""));
+// Without an adapter nothing is sent, and nothing counts as accepted.
+bool setValue(const ApplyContext& c, uint32_t oid, uint32_t value) {
+    return c.adapter && SetU32(*c.adapter, oid, value);
 }
 
-void setAdHocChannel(const ApplyContext& c, const std::string& channel) {
-    if (!c.adapter) return;
-    NDIS_802_11_CONFIGURATION config{};
-    // Only a whole record may go back to the driver: a short answer would hand it zeros.
-    if (!QueryConfiguration(*c.adapter, config)) return;
-    // A channel outside the plan keeps the frequency the driver reported.
-    const uint32_t frequency = ChannelToFrequency(profileNumber(channel));
-    if (frequency != 0) config.DSConfig = frequency;
-    uint32_t needed = 0;
-    c.adapter->SetInformation(OID_802_11_CONFIGURATION, &config, sizeof config, &needed);
+void setSsid(const ApplyContext& c, const ProfileSettings& s) {
+    if (c.adapter) SetSsid(*c.adapter, s.ssid);
 }
 
-void setWepOff(const ApplyContext& c, const std::string& profile) {
+void setWepOff(const ApplyContext& c, const ProfileSettings& s) {
     setValue(c, OID_802_11_WEP_STATUS, Ndis802_11WEPDisabled);
-    setSsid(c, profile);
+    setSsid(c, s);
+}
+
+// WEP keys or WEP off, with the SSID either way.
+KeyOutcome applyWep(const ApplyContext& c, const ProfileSettings& s) {
+    if (!s.wepOff) return applyWepKeys(c, s);
+    setWepOff(c, s);
+    return KeyOutcome::NotSent;
 }
 
 }  // namespace
-
-bool setRequestValue(const ApplyContext& c, uint32_t oid, uint32_t value) {
-    if (!c.adapter) return false;
-    uint32_t needed = 0;
-    return c.adapter->SetInformation(oid, &value, sizeof value, &needed);
-}
-
-void setSsidText(const ApplyContext& c, const std::string& text) {
-    if (!c.adapter) return;
-    NDIS_802_11_SSID record{};
-    // A hand-edited name longer than the record holds is cut to its 32 bytes.
-    const size_t n = text.size() < NDIS_802_11_MAX_SSID ? text.size() : NDIS_802_11_MAX_SSID;
-    record.SsidLength = static_cast<uint32_t>(n);
-    std::memcpy(record.Ssid, text.data(), n);
-    uint32_t needed = 0;
-    c.adapter->SetInformation(OID_802_11_SSID, &record, sizeof record, &needed);
-}
 
 uint32_t infrastructureModeFor(const std::string& operationMode) {
     // Only "1" is ad hoc; anything else, hand-edited texts included, is infrastructure.
@@ -71,61 +51,63 @@ uint32_t authenticationModeFor(const std::string& authentication) {
     return Ndis802_11AuthModeAutoSwitch;
 }
 
+ProfileSettings readProfileSettings(const ProfileStore& store, const std::string& profile) {
+    auto read = [&](const char* name) { return store.readValue(profile, name, ""); };
+    ProfileSettings s;
+    s.infrastructureMode = infrastructureModeFor(read(ProfileValue::OperationMode));
+    s.channel = read(ProfileValue::Channel);
+    s.authenticationMode = authenticationModeFor(read(ProfileValue::Authentication));
+    s.wepOff = read(ProfileValue::WepEnabled) == ProfileText::Off;
+    s.filterOff = read(ProfileValue::OneX) == ProfileText::Off;
+    s.keyIndex = profileNumber(read(ProfileValue::KeyIndex));
+    if (s.keyIndex >= 1 && s.keyIndex <= 4) {
+        // Only the default key is read: the other three are never sent.
+        s.keyHex = read(ProfileValue::keyText(s.keyIndex));
+        if (read(ProfileValue::KeyFormat) == ProfileText::Ascii) s.keyHex = keyTextToHex(s.keyHex);
+        s.keySize = profileNumber(read(ProfileValue::keyLength(s.keyIndex)));
+    }
+    s.ssid = read(ProfileValue::SSID);
+    return s;
+}
+
 KeyOutcome applyProfile(const ApplyContext& c, const std::string& profile) {
-    ProfileStore& store = c.store;
-    const uint32_t mode = infrastructureModeFor(store.readValue(profile, ProfileValue::OperationMode, ""));
-    setValue(c, OID_802_11_INFRASTRUCTURE_MODE, mode);
-
-    const std::string channel = store.readValue(profile, ProfileValue::Channel, "");
-    store.writeValue(ProfileName::ActiveSetting, ProfileValue::Channel, channel);
-    if (mode == Ndis802_11IBSS) setAdHocChannel(c, channel);
-
+    const ProfileSettings s = readProfileSettings(c.store, profile);
+    setValue(c, OID_802_11_INFRASTRUCTURE_MODE, s.infrastructureMode);
+    c.store.writeValue(ProfileName::ActiveSetting, ProfileValue::Channel, s.channel);
+    if (s.infrastructureMode == Ndis802_11IBSS && c.adapter) SetChannel(*c.adapter, profileNumber(s.channel));
     setValue(c, OID_802_11_DISASSOCIATE, 0);
-    setValue(c, OID_802_11_AUTHENTICATION_MODE,
-             authenticationModeFor(store.readValue(profile, ProfileValue::Authentication, "")));
+    setValue(c, OID_802_11_AUTHENTICATION_MODE, s.authenticationMode);
+    return applyWep(c, s);
+}
 
-    if (store.readValue(profile, ProfileValue::WepEnabled, "") != ProfileText::Off) return applyWepKeys(c, profile);
-    setWepOff(c, profile);
-    return KeyOutcome::NotSent;
+KeyOutcome switchToProfile(const ApplyContext& c, const std::string& profile) {
+    const KeyOutcome key = applyProfile(c, profile);
+    c.store.copyToActiveSetting(profile);
+    return key;
 }
 
 KeyOutcome applySecurity(const ApplyContext& c, const std::string& profile) {
-    ProfileStore& store = c.store;
+    const ProfileSettings s = readProfileSettings(c.store, profile);
     setValue(c, OID_802_11_DISASSOCIATE, 0);
-    setValue(c, OID_802_11_INFRASTRUCTURE_MODE,
-             infrastructureModeFor(store.readValue(profile, ProfileValue::OperationMode, "")));
-    setValue(c, OID_802_11_AUTHENTICATION_MODE,
-             authenticationModeFor(store.readValue(profile, ProfileValue::Authentication, "")));
-    KeyOutcome key = KeyOutcome::NotSent;
-    if (store.readValue(profile, ProfileValue::WepEnabled, "") == ProfileText::Off)
-        setWepOff(c, profile);
-    else
-        key = applyWepKeys(c, profile);
-    const bool filterOff = store.readValue(profile, ProfileValue::OneX, "") == ProfileText::Off;
-    setValue(c, OID_802_11_PRIVACY_FILTER, filterOff ? Ndis802_11PrivFilterAcceptAll : Ndis802_11PrivFilter8021xWEP);
+    setValue(c, OID_802_11_INFRASTRUCTURE_MODE, s.infrastructureMode);
+    setValue(c, OID_802_11_AUTHENTICATION_MODE, s.authenticationMode);
+    const KeyOutcome key = applyWep(c, s);
+    setValue(c, OID_802_11_PRIVACY_FILTER, s.filterOff ? Ndis802_11PrivFilterAcceptAll : Ndis802_11PrivFilter8021xWEP);
     return key;
 }
 
-KeyOutcome applyWepKeys(const ApplyContext& c, const std::string& profile) {
-    ProfileStore& store = c.store;
+KeyOutcome applyWepKeys(const ApplyContext& c, const ProfileSettings& s) {
     KeyOutcome key = KeyOutcome::NotSent;
-    const int k = profileNumber(store.readValue(profile, ProfileValue::KeyIndex, ""));
-    if (k >= 1 && k <= 4) {
-        std::string keyText = store.readValue(profile, ProfileValue::keyText(k), "");
-        if (store.readValue(profile, ProfileValue::KeyFormat, "") == ProfileText::Ascii) keyText = keyTextToHex(keyText);
-        const int size = profileNumber(store.readValue(profile, ProfileValue::keyLength(k), ""));
-        if (size == kKeySize64 || size == kKeySize128) key = addDefaultKey(c, keyText, k, profile);
-    }
+    if (s.keySize == kKeySize64 || s.keySize == kKeySize128) key = addDefaultKey(c, s.keyHex, s.keyIndex, s.keySize);
     if (key == KeyOutcome::Refused)
         c.desktop.messageBox(kDriverAccessErrorText, kDriverAccessErrorTitle, MessageIcon::Stop);
     setValue(c, OID_802_11_WEP_STATUS, Ndis802_11WEPEnabled);
-    setSsid(c, profile);
+    setSsid(c, s);
     return key;
 }
 
-KeyOutcome addDefaultKey(const ApplyContext& c, const std::string& text, int k, const std::string& profile) {
+KeyOutcome addDefaultKey(const ApplyContext& c, const std::string& text, int k, int size) {
     if (!c.adapter || k < 1 || k > 4) return KeyOutcome::NotSent;
-    const int size = profileNumber(c.store.readValue(profile, ProfileValue::keyLength(k), ""));
     std::string key = text;
     if (size == kKeySize64) {
         if (key.empty()) key = kDefaultKey64;
@@ -151,23 +133,13 @@ bool addWepKey(const ApplyContext& c, int lengthCode, const std::string& hexText
 bool sendWepKeyRecord(const ApplyContext& c, int lengthCode, const std::string& hexText, uint32_t keyIndex) {
     if (!c.adapter) return false;
     size_t keyBytes = 0;
-    if (lengthCode == kKeySize64) keyBytes = 5;
-    else if (lengthCode == kKeySize128) keyBytes = 13;
+    if (lengthCode == kKeySize64) keyBytes = kWepKey64Bytes;
+    else if (lengthCode == kKeySize128) keyBytes = kWepKey128Bytes;
     else return false;
 
     const std::vector<uint8_t> material = parseHexKey(hexText, keyBytes * 2);
     if (material.size() != keyBytes) return false;
-    NDIS_802_11_WEP_HEADER header{};
-    header.Length = NDIS_802_11_WEP_HEADER_SIZE + static_cast<uint32_t>(keyBytes);
-    header.KeyIndex = keyIndex;
-    header.KeyLength = static_cast<uint32_t>(keyBytes);
-    std::vector<uint8_t> record(header.Length, 0);
-    std::memcpy(record.data(), &header, sizeof header);
-    std::memcpy(record.data() + NDIS_802_11_WEP_HEADER_SIZE, material.data(), keyBytes);
-    uint32_t needed = 0;
-    return c.adapter->SetInformation(OID_802_11_ADD_WEP, record.data(), header.Length, &needed);
+    return AddWep(*c.adapter, keyIndex, material);
 }
 
-bool removeWepKey(const ApplyContext& c, uint32_t index) {
-    return setValue(c, OID_802_11_REMOVE_WEP, index);
-}
+bool removeWepKey(const ApplyContext& c, uint32_t index) { return setValue(c, OID_802_11_REMOVE_WEP, index); }

@@ -1,5 +1,6 @@
 // Query and set requests: lazy open, the BSSID-list status exception, bytes-needed and
 // bytes-written only on success, and replies the driver gets wrong.
+#include "adapter/ndis_sets.h"
 #include "adapter_fixture.h"
 #include "scripted_library.h"
 
@@ -107,6 +108,30 @@ TEST_F(RequestTest, SetsHandOverTheirBytesUnchanged) {
     EXPECT_EQ(sim.RequestLog().back().oid, OID_802_11_BSSID_LIST_SCAN);
     EXPECT_EQ(sim.RequestLog().back().length, 0u);
     EXPECT_TRUE(sim.RequestLog().back().bytes.empty());
+}
+
+// The WEP key record goes out only whole: a key of 5 or 13 bytes behind a header whose
+// Length is what is sent.
+TEST_F(RequestTest, AWepKeyGoesOutOnlyWithAKeyOfFiveOrThirteenBytes) {
+    for (uint32_t bytes : {0u, 4u, 5u, 6u, 12u, 13u, 14u, 29u}) {
+        sim.ClearRequestLog();
+        const bool whole = bytes == kWepKey64Bytes || bytes == kWepKey128Bytes;
+        EXPECT_EQ(AddWep(product(), NDIS_802_11_WEP_TRANSMIT_KEY + 2, std::vector<uint8_t>(bytes, 0xA5)), whole);
+        if (!whole) {
+            EXPECT_TRUE(sim.RequestLog().empty()) << bytes;
+            continue;
+        }
+        const SimRequestLogEntry& e = sim.RequestLog().back();
+        EXPECT_EQ(e.oid, OID_802_11_ADD_WEP);
+        ASSERT_EQ(e.bytes.size(), NDIS_802_11_WEP_HEADER_SIZE + bytes);
+        NDIS_802_11_WEP_HEADER header{};
+        std::memcpy(&header, e.bytes.data(), sizeof header);
+        EXPECT_EQ(header.Length, NDIS_802_11_WEP_HEADER_SIZE + bytes);
+        EXPECT_EQ(header.KeyIndex, NDIS_802_11_WEP_TRANSMIT_KEY + 2);
+        EXPECT_EQ(header.KeyLength, bytes);
+        EXPECT_EQ(std::vector<uint8_t>(e.bytes.begin() + NDIS_802_11_WEP_HEADER_SIZE, e.bytes.end()),
+                  std::vector<uint8_t>(bytes, 0xA5));
+    }
 }
 
 TEST_F(RequestTest, AFailedOpenOrEventFailsTheRequestAndIsRetriedNextTime) {

@@ -11,6 +11,7 @@
 #include "monitor/link_info_page.h"
 #include "monitor/link_notifier.h"
 #include "kit/link_journal.h"
+#include "profiles/profile_apply.h"
 #include "support/sim_bench.h"
 
 namespace {
@@ -62,8 +63,7 @@ public:
     }
     bool connectHome() {
         env.sim.SetScenario(ParseScenario(Scenario(true, false)));
-        ProfileEditorDialog carrier(env.services);
-        carrier.applyProfile("ActiveSetting");
+        applyProfile({env.store, env.adapter, env.desktop}, "ActiveSetting");
         tick();
         return env.adapter->mediaState == NdisMediaStateConnected;
     }

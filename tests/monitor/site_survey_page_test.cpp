@@ -489,7 +489,7 @@ TEST_F(SiteSurveyPageTest, DoubleClickOnAProfileAppliesItAndMakesItTheSettingsIn
     controls.selectRow(kProfiles, 0);
     Notify(kProfiles, kNmDblClk);
 
-    EXPECT_TRUE(dialogs.seen.empty());   // the editor only carries the apply
+    EXPECT_TRUE(dialogs.seen.empty());   // no editor opens
     EXPECT_EQ(store.readValue(ProfileName::ActiveSetting, ProfileValue::ProfileName), "Home");
     EXPECT_EQ(store.readValue(ProfileName::ActiveSetting, ProfileValue::SSID), "HomeNet");
     bool ssidSent = false;

@@ -120,11 +120,24 @@ TEST_F(ConfigurationPageTest, ShortAnswersSelectNothingAndSendNoHalfReadConfigur
 TEST_F(ConfigurationPageTest, InfrastructureApplyStoresTheChannelButSendsNoConfiguration) {
     associate("HomeNet");
     page.Show();
+    int writes = settings.writeCount();
     apply();
+    const int infrastructureWrites = settings.writeCount() - writes;
     EXPECT_EQ(setOids(), (std::vector<uint32_t>{OID_802_11_INFRASTRUCTURE_MODE, OID_802_11_SSID}));
     for (const auto& e : sim.RequestLog()) EXPECT_NE(e.oid, OID_802_11_CONFIGURATION);
     EXPECT_EQ(active("Channel"), "6");
     EXPECT_EQ(active("SSID"), "HomeNet");
+
+    // Ad hoc sends the channel as well, but stores each value once, as infrastructure does.
+    controls.selectByUser(IDC_CONFIG_BSS_TYPE, 1);
+    controls.selectByUser(IDC_CONFIG_CHANNEL, 0);
+    writes = settings.writeCount();
+    apply();
+    EXPECT_EQ(setOids(), (std::vector<uint32_t>{OID_802_11_INFRASTRUCTURE_MODE, OID_802_11_SSID,
+                                                OID_802_11_CONFIGURATION}));
+    EXPECT_EQ(u32At(sets()[2], 12), 2412000u);
+    EXPECT_EQ(active("Channel"), "1");
+    EXPECT_EQ(settings.writeCount() - writes, infrastructureWrites);
 }
 
 TEST_F(ConfigurationPageTest, RefusedSsidLeavesTheStoredSsidAndStillStoresTheRest) {
