@@ -68,7 +68,7 @@ void QAdapterInfo::InitialiseSnapshot() {
     macValid = false;
     xmitOk = 0;
     rcvOk = 0;
-    mediaState = 0;
+    mediaState = NdisMediaStateDisconnected;
     macText = kUnknown;
     ssidText = kUnknown;
 }

@@ -98,7 +98,8 @@ public:
     std::string macText;
     uint32_t xmitOk = 0;
     uint32_t rcvOk = 0;
-    uint32_t mediaState = 0;  // 0 connected, 1 disconnected
+    // No link until the driver has said otherwise.
+    uint32_t mediaState = NdisMediaStateDisconnected;
     std::string bssidText;
     LibHandle adapterHandle = kNoHandle;
     EventHandle requestEvent = 0;  // the event of the record's OVERLAPPED

@@ -1,28 +1,17 @@
 #pragma once
-// Common set-up: the simulated library over the default machine, the test's desktop
-// clock driving both the records and the simulated radio.
+// The simulated machine of the bench (support/sim_bench.h) over the default scenario,
+// on a desktop that reports Windows 7.
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <string>
 
-#include "adapter/adapter_context.h"
 #include "adapter/ndis.h"
-#include "adapter/q_adapter_info.h"
-#include "adapter/q_adapter_list.h"
-#include "sim/sim_adapter_library.h"
-#include "support/fake_desktop.h"
+#include "support/sim_bench.h"
 
-class AdapterTest : public ::testing::Test {
+class AdapterTest : public ::testing::Test, public SimMachine {
 protected:
-    FakeDesktop desktop;
-    SimAdapterLibrary sim;
-    AdapterContext context{sim, desktop};
-
-    AdapterTest() {
-        desktop.version = OsVersionInfo{6, 1, 7601, 2, ""};
-        sim.SetClock([this] { return desktop.now; });
-    }
+    AdapterTest() { desktop.version = OsVersionInfo{6, 1, 7601, 2, ""}; }
 
     // The product's adapter of the default machine.
     static std::string ProductName() { return "\\DEVICE\\{6B1D2E8A-3C47-4F20-9A51-0E7C5D3B8F14}"; }
@@ -52,4 +41,13 @@ protected:
         for (const auto& e : sim.RequestLog()) oids.push_back(e.oid);
         return oids;
     }
+};
+
+// The default machine's adapters as the program lists them, the product's record at hand.
+class ProductTest : public AdapterTest {
+protected:
+    QAdapterList list{context};
+    QAdapterInfo& product() { return *list.FindByDeviceName(ProductName()); }
+    // What a field holds when a request must leave it alone.
+    static constexpr uint32_t kUntouched = 0xDEADBEEF;
 };

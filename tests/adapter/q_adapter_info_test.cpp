@@ -4,10 +4,8 @@
 
 namespace {
 
-class RecordTest : public AdapterTest {
+class RecordTest : public ProductTest {
 protected:
-    QAdapterList list{context};
-    QAdapterInfo& product() { return *list.FindByDeviceName(ProductName()); }
     QAdapterInfo& wired() { return *list.FindByDeviceName(WiredName()); }
 
     // Puts `key=value` lines into the product adapter's section of the default machine.
@@ -189,6 +187,18 @@ TEST_F(RecordTest, SnapshotOfAnAdapterThatCannotBeOpenedChangesNothing) {
     EXPECT_EQ(product().xmitOk, 77u);
     EXPECT_EQ(product().mediaState, 1u);
     EXPECT_TRUE(sim.RequestLog().size() == 3u);  // only the probe's requests
+}
+
+// A card plugged in again is probed by one poll and may not open for the link monitor's
+// next tick: a record the driver has not yet told about its link has none.
+TEST_F(RecordTest, ARecordWhoseLinkWasNeverReadHasNone) {
+    ASSERT_TRUE(product().IsUsable());
+    EXPECT_EQ(product().mediaState, NdisMediaStateDisconnected);
+    SimScenario s = DefaultScenario();
+    s.adapters[1].openFails = true;
+    sim.SetScenario(s);
+    EXPECT_FALSE(product().RefreshStatus());
+    EXPECT_EQ(product().mediaState, NdisMediaStateDisconnected);
 }
 
 TEST_F(RecordTest, ReadMacAddressSucceedsEvenWhenTheDriverRefusesTheAddress) {

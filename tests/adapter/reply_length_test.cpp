@@ -8,11 +8,8 @@
 
 namespace {
 
-class ReplyLengthTest : public AdapterTest {
+class ReplyLengthTest : public ProductTest {
 protected:
-    QAdapterList list{context};
-    QAdapterInfo& product() { return *list.FindByDeviceName(ProductName()); }
-    static constexpr uint32_t kUntouched = 0xDEADBEEF;
 
     // The product's driver answers `oid` with only `bytes` bytes from now on.
     void AnswerShort(std::initializer_list<std::pair<uint32_t, uint32_t>> replies) {

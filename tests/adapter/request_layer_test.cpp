@@ -6,12 +6,7 @@
 
 namespace {
 
-class RequestTest : public AdapterTest {
-protected:
-    QAdapterList list{context};
-    QAdapterInfo& product() { return *list.FindByDeviceName(ProductName()); }
-    static constexpr uint32_t kUntouched = 0xDEADBEEF;
-};
+using RequestTest = ProductTest;
 
 TEST_F(RequestTest, TheFirstRequestOpensTheAdapterByDeviceNameAndKeepsItOpen) {
     uint32_t mode = 0, needed = kUntouched;

@@ -12,18 +12,18 @@
 #include <string>
 #include <vector>
 
+#include "app/main_dialog.h"
 #include "lumora_process.h"
 
 using namespace lumora_e2e;
 
 namespace {
 
-const char kTitle[] = "Vexa Nimbeo(TM) Wireless USB Adapter Utility";
 const char kUninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Lumora";
 const char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 const char kLumoraKey[] = "Software\\Vexa\\Lumora";
-constexpr UINT kTrayCallback = 0x800A;
-constexpr WPARAM kTrayIconId = IDR_TRAY_MENU;
+constexpr UINT kTrayCallback = MainDialog::kTrayCallback;
+constexpr WPARAM kTrayIconId = MainDialog::kTrayIconId;
 constexpr WPARAM kTrayExit = ID_TRAY_EXIT;
 constexpr DWORD kSetupMs = 60000;
 
@@ -305,7 +305,7 @@ TEST_F(InstallerEndToEnd, InstalledLumoraRunsWithTheChosenLanguagesTrayMenu) {
     lumora = std::make_unique<LumoraProcess>();
     ASSERT_TRUE(lumora->Start(installDir + "\\Lumora.exe"));
     HWND main = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (main = FindProcessWindow(lumora->Id(), kTitle)) != nullptr; }));
+    ASSERT_TRUE(WaitFor([&] { return (main = FindProcessWindow(lumora->Id(), kMainTitle)) != nullptr; }));
     // Start-up records where it runs from: the installed folder, not the build's.
     EXPECT_EQ(ReadSetting("Settings", "ProfilePath"), installDir + "\\");
     const SIZE shown = TrayMenuSize(lumora->Id());

@@ -17,7 +17,6 @@ using namespace lumora_e2e;
 
 namespace {
 
-const char kTitle[] = "Vexa Nimbeo(TM) Wireless USB Adapter Utility";
 constexpr UINT kTrayCallback = WM_APP + 10;
 constexpr WPARAM kTrayIconId = IDR_TRAY_MENU;
 constexpr DWORD kSearchMs = 40000;
@@ -57,41 +56,25 @@ std::string ClipboardText() {
 class LinkExtrasEndToEnd : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        scenarioPath = TempPath("lumora_extras_e2e_scenario.ini");
-        WriteTextFile(scenarioPath, Scenario(true));
-        SetEnvironmentVariableA("LUMORA_SIM_SCENARIO", scenarioPath.c_str());
-        log = std::make_unique<RequestLog>(TempPath("lumora_extras_e2e_requests.log"));
+        run = std::make_unique<LumoraRun>("extras_e2e");
+        run->WriteScenario(Scenario(true));
         RemoveAllSettings();
         WriteSetting("FactoryDefault", "NextProfile", "Office");
         WriteOpenProfile("Office", "OfficeNet", "Backup");
         WriteOpenProfile("Backup", "BackupNet", "end");
         WriteSetting("Office", "KeyFormat", "1");
         WriteSetting("Office", "Key1", kOfficeKey);
-        program = std::make_unique<LumoraProcess>();
-        started = program->Start(BesideThisProgram("Lumora.exe"));
-        if (started)
-            WaitFor([] { return (mainWindow = FindProcessWindow(program->Id(), kTitle)) != nullptr; });
+        started = run->Start();
+        mainWindow = run->main;
     }
-    static void TearDownTestSuite() {
-        if (program && program->Running() && mainWindow) {
-            PostMessageA(mainWindow, WM_COMMAND, ID_TRAY_EXIT, 0);
-            program->WaitForExit();
-        }
-        program.reset();
-        log.reset();
-        DeleteFileA(scenarioPath.c_str());
-    }
+    static void TearDownTestSuite() { run.reset(); }
     void SetUp() override {
         ASSERT_TRUE(started) << "Lumora.exe could not be started";
         ASSERT_NE(mainWindow, nullptr) << "the main window never appeared";
     }
 
-    static std::string Journal() { return ControlText(PageWith(mainWindow, IDC_LINK_JOURNAL), IDC_LINK_JOURNAL); }
-    static bool JournalStartsWith(const std::string& text) {
-        const std::string j = Journal();
-        // "HH:MM:SS  " before each line
-        return j.size() > 10 && j.compare(10, text.size(), text) == 0;
-    }
+    static std::string Journal() { return run->Journal(); }
+    static bool JournalStartsWith(const std::string& text) { return run->JournalStartsWith(text); }
     static int OpenMenus() {
         int n = 0;
         HWND w = nullptr;
@@ -102,26 +85,22 @@ protected:
         if (HWND menu = FindWindowA("#32768", nullptr)) PostMessageA(menu, message, key, 0);
     }
 
-    static std::string scenarioPath;
-    static std::unique_ptr<RequestLog> log;
-    static std::unique_ptr<LumoraProcess> program;
+    static std::unique_ptr<LumoraRun> run;
     static bool started;
     static HWND mainWindow;
 };
 
-std::string LinkExtrasEndToEnd::scenarioPath;
-std::unique_ptr<RequestLog> LinkExtrasEndToEnd::log;
-std::unique_ptr<LumoraProcess> LinkExtrasEndToEnd::program;
+std::unique_ptr<LumoraRun> LinkExtrasEndToEnd::run;
 bool LinkExtrasEndToEnd::started = false;
 HWND LinkExtrasEndToEnd::mainWindow = nullptr;
 
 TEST_F(LinkExtrasEndToEnd, ADropAndAReturnShowTwoBalloonsAndTwoJournalLines) {
     ASSERT_TRUE(WaitFor([] { return JournalStartsWith("Link up: vexa (00-11-22-33-44-01), channel 10"); }, kSearchMs))
         << Journal();
-    ASSERT_TRUE(WriteTextFile(scenarioPath, Scenario(false)));
+    ASSERT_TRUE(run->WriteScenario(Scenario(false)));
     ASSERT_TRUE(WaitFor([] { return Journal().find("Link lost") != std::string::npos; })) << Journal();
     // Back before the search leaves the settings in force for the chain.
-    ASSERT_TRUE(WriteTextFile(scenarioPath, Scenario(true)));
+    ASSERT_TRUE(run->WriteScenario(Scenario(true)));
     EXPECT_TRUE(WaitFor([] { return BalloonShows("The wireless link was lost. Searching ..."); }));
     ASSERT_TRUE(WaitFor([] { return JournalStartsWith("Link up: vexa"); }, kSearchMs)) << Journal();
     EXPECT_TRUE(WaitFor([] { return BalloonShows("Connected again to vexa"); }, kSearchMs));
@@ -132,9 +111,9 @@ TEST_F(LinkExtrasEndToEnd, ADropAndAReturnShowTwoBalloonsAndTwoJournalLines) {
 }
 
 TEST_F(LinkExtrasEndToEnd, TheTrayMenusProfilesItemPutsThatProfileInForce) {
-    HWND tray = TrayWindowOf(program->Id());
+    HWND tray = TrayWindowOf(run->Id());
     ASSERT_NE(tray, nullptr);
-    log->Mark();
+    run->log.Mark();
     PostMessageA(tray, kTrayCallback, kTrayIconId, WM_RBUTTONUP);
     ASSERT_TRUE(WaitFor([] { return OpenMenus() == 1; }));
     Key(WM_CHAR, 'p');                               // Profiles, its first profile selected
@@ -144,8 +123,8 @@ TEST_F(LinkExtrasEndToEnd, TheTrayMenusProfilesItemPutsThatProfileInForce) {
     ASSERT_TRUE(WaitFor([] { return ReadSetting("ActiveSetting", "ProfileName") == "Backup"; }));
     EXPECT_EQ(ReadSetting("ActiveSetting", "SSID"), "BackupNet");
     const std::vector<std::string> sequence = {"0D010108", "0D010115", "0D010118", "0D01011B", "0D010102"};
-    ASSERT_TRUE(WaitFor([&] { return log->SetOidsSinceMark().size() >= sequence.size(); }));
-    const std::vector<std::string> sent = log->SetOidsSinceMark();
+    ASSERT_TRUE(WaitFor([&] { return run->log.SetOidsSinceMark().size() >= sequence.size(); }));
+    const std::vector<std::string> sent = run->log.SetOidsSinceMark();
     EXPECT_EQ(std::vector<std::string>(sent.begin(), sent.begin() + sequence.size()), sequence);
     EXPECT_TRUE(WaitFor([] { return Journal().find("New settings applied (Backup)") != std::string::npos; }));
     EXPECT_TRUE(WaitFor([] { return JournalStartsWith("Link up: BackupNet"); }, kSearchMs)) << Journal();

@@ -18,7 +18,6 @@ using namespace lumora_e2e;
 
 namespace {
 
-const char kTitle[] = "Vexa Nimbeo(TM) Wireless USB Adapter Utility";
 constexpr int kStatus = IDC_LINK_STATUS, kSsid = IDC_LINK_SSID, kChannel = IDC_LINK_CHANNEL, kRate = IDC_LINK_TX_RATE;
 constexpr WPARAM kShow = ID_TRAY_SHOW, kHide = ID_TRAY_HIDE, kExit = ID_TRAY_EXIT;
 constexpr WPARAM kAboutButton = IDC_HEADER_ABOUT;
@@ -48,9 +47,8 @@ std::string Scenario(bool vexa, bool backup) {
 class LinkMonitorEndToEnd : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        scenarioPath = TempPath("lumora_link_e2e_scenario.ini");
-        WriteTextFile(scenarioPath, Scenario(true, false));
-        SetEnvironmentVariableA("LUMORA_SIM_SCENARIO", scenarioPath.c_str());
+        run = std::make_unique<LumoraRun>("link_e2e");
+        run->WriteScenario(Scenario(true, false));
         RemoveAllSettings();
         // A chain of two profiles; start-up keeps a FactoryDefault link that is there.
         WriteSetting("FactoryDefault", "NextProfile", "Office");
@@ -60,22 +58,11 @@ protected:
         // Security page checks it while the program starts.
         WriteSetting("ActiveSetting", "KeyFormat", "0");
         WriteSetting("ActiveSetting", "Key1", "12" + std::string(kLongKeyLength - 2, 'x'));
-        requests = std::make_unique<RequestLog>(TempPath("lumora_link_e2e_requests.log"));
-        program = std::make_unique<LumoraProcess>();
         startTick = GetTickCount();
-        started = program->Start(BesideThisProgram("Lumora.exe"));
-        if (started)
-            WaitFor([] { return (mainWindow = FindProcessWindow(program->Id(), kTitle)) != nullptr; });
+        started = run->Start();
+        mainWindow = run->main;
     }
-    static void TearDownTestSuite() {
-        if (program && program->Running() && mainWindow) {
-            PostMessageA(mainWindow, WM_COMMAND, kExit, 0);
-            program->WaitForExit();
-        }
-        program.reset();
-        requests.reset();
-        DeleteFileA(scenarioPath.c_str());
-    }
+    static void TearDownTestSuite() { run.reset(); }
     void SetUp() override {
         ASSERT_TRUE(started) << "Lumora.exe could not be started";
         ASSERT_NE(mainWindow, nullptr) << "the main window never appeared";
@@ -93,18 +80,14 @@ protected:
     static void Command(WPARAM id) { PostMessageA(mainWindow, WM_COMMAND, id, 0); }
     static bool StartsWith(const std::string& text, const std::string& head) { return text.compare(0, head.size(), head) == 0; }
 
-    static std::string scenarioPath;
-    static std::unique_ptr<RequestLog> requests;
+    static std::unique_ptr<LumoraRun> run;
     static DWORD startTick;
-    static std::unique_ptr<LumoraProcess> program;
     static bool started;
     static HWND mainWindow;
 };
 
-std::string LinkMonitorEndToEnd::scenarioPath;
-std::unique_ptr<RequestLog> LinkMonitorEndToEnd::requests;
+std::unique_ptr<LumoraRun> LinkMonitorEndToEnd::run;
 DWORD LinkMonitorEndToEnd::startTick = 0;
-std::unique_ptr<LumoraProcess> LinkMonitorEndToEnd::program;
 bool LinkMonitorEndToEnd::started = false;
 HWND LinkMonitorEndToEnd::mainWindow = nullptr;
 
@@ -129,16 +112,16 @@ TEST_F(LinkMonitorEndToEnd, ThePageShowsTheLiveLinkAndShowOpensIt) {
     EXPECT_EQ(ReadSetting("ActiveSetting", "SSID"), "vexa");
 
     Command(kAboutButton);   // start elsewhere, so that landing on Link Info is Show's doing
-    ASSERT_TRUE(WaitFor([] { return CurrentPage() == 4; }));
+    ASSERT_TRUE(WaitFor([] { return CurrentPage() == MainPages::kAbout; }));
     Command(kShow);
     ASSERT_TRUE(WaitFor(Shown));
-    EXPECT_TRUE(WaitFor([] { return CurrentPage() == 0; }));
+    EXPECT_TRUE(WaitFor([] { return CurrentPage() == MainPages::kLinkInfo; }));
     Command(kHide);
     ASSERT_TRUE(WaitFor([] { return !Shown(); }));
 }
 
 TEST_F(LinkMonitorEndToEnd, ALostLinkIsSearchedForAndShowThenOpensTheWizard) {
-    ASSERT_TRUE(WriteTextFile(scenarioPath, Scenario(false, false)));
+    ASSERT_TRUE(run->WriteScenario(Scenario(false, false)));
     // The status line grows a dot a second while ActiveSetting is tried again.
     ASSERT_TRUE(WaitFor([] { return StartsWith(Field(kStatus), "Network Search ..."); })) << Field(kStatus);
     EXPECT_EQ(Field(kSsid), "Recan SSID:vexa");
@@ -148,7 +131,7 @@ TEST_F(LinkMonitorEndToEnd, ALostLinkIsSearchedForAndShowThenOpensTheWizard) {
 
     Command(kShow);
     ASSERT_TRUE(WaitFor(Shown));
-    EXPECT_TRUE(WaitFor([] { return CurrentPage() == 5; }));   // the Wizard, for a link that is down
+    EXPECT_TRUE(WaitFor([] { return CurrentPage() == MainPages::kWizardWelcome; }));   // the Wizard, for a link that is down
     Command(kHide);
 
     // Then the chain: its first profile is named, then made the settings in force.
@@ -159,7 +142,7 @@ TEST_F(LinkMonitorEndToEnd, ALostLinkIsSearchedForAndShowThenOpensTheWizard) {
 }
 
 TEST_F(LinkMonitorEndToEnd, ANetworkOfTheChainInRangeBringsTheLinkBack) {
-    ASSERT_TRUE(WriteTextFile(scenarioPath, Scenario(false, true)));
+    ASSERT_TRUE(run->WriteScenario(Scenario(false, true)));
     EXPECT_TRUE(WaitFor([] { return ReadSetting("ActiveSetting", "ProfileName") == "Backup"; }, kSearchMs));
     ASSERT_TRUE(WaitFor([] { return Field(kStatus) == "Associated BSSID=00-11-22-33-44-02"; }, kSearchMs))
         << Field(kStatus);
@@ -168,7 +151,7 @@ TEST_F(LinkMonitorEndToEnd, ANetworkOfTheChainInRangeBringsTheLinkBack) {
     EXPECT_EQ(Field(kRate), "11");
     Command(kShow);
     ASSERT_TRUE(WaitFor(Shown));
-    EXPECT_TRUE(WaitFor([] { return CurrentPage() == 0; }));
+    EXPECT_TRUE(WaitFor([] { return CurrentPage() == MainPages::kLinkInfo; }));
 }
 
 // FactoryDefault -> Office -> Ghost, a profile that is not there, and no network in
@@ -176,11 +159,11 @@ TEST_F(LinkMonitorEndToEnd, ANetworkOfTheChainInRangeBringsTheLinkBack) {
 // Twenty ticks on, ActiveSetting still holds Office's values.
 TEST_F(LinkMonitorEndToEnd, ALinkToAMissingProfileEndsTheSearchAndTheSettingsInForceStay) {
     WriteSetting("Office", "NextProfile", "Ghost");
-    ASSERT_TRUE(WriteTextFile(scenarioPath, Scenario(false, false)));
+    ASSERT_TRUE(run->WriteScenario(Scenario(false, false)));
     ASSERT_TRUE(WaitFor([] { return StartsWith(Field(kStatus), "Network Search ..."); }, kSearchMs)) << Field(kStatus);
-    requests->Mark();
+    run->log.Mark();
     ASSERT_TRUE(WaitFor([] { return ReadSetting("ActiveSetting", "ProfileName") == "Office"; }, kSearchMs));
-    ASSERT_TRUE(requests->WaitForLines(MonitorTickLine(), kTicksPastTheEnd, kSearchMs));
+    ASSERT_TRUE(run->log.WaitForLines(MonitorTickLine(), kTicksPastTheEnd, kSearchMs));
     EXPECT_EQ(Field(kStatus), "No Connect to Network");
     EXPECT_EQ(ReadSetting("ActiveSetting", "ProfileName"), "Office");
     EXPECT_EQ(ReadSetting("ActiveSetting", "SSID"), "OfficeNet");

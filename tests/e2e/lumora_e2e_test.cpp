@@ -20,7 +20,6 @@ using namespace lumora_e2e;
 
 namespace {
 
-const char kTitle[] = "Vexa Nimbeo(TM) Wireless USB Adapter Utility";
 constexpr WPARAM kShow = ID_TRAY_SHOW;
 static_assert(kOnePoll == MainDialog::kPollPeriodMs, "the tests wait for the program's own poll");
 constexpr WPARAM kHide = ID_TRAY_HIDE;
@@ -45,62 +44,48 @@ std::string Scenario(bool productPresent) {
 class LumoraEndToEnd : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        scenarioPath = TempPath("lumora_e2e_scenario.ini");
-        WriteTextFile(scenarioPath, Scenario(true));
-        SetEnvironmentVariableA("LUMORA_SIM_SCENARIO", scenarioPath.c_str());
-        log = std::make_unique<RequestLog>(TempPath("lumora_e2e_requests.log"));
+        run = std::make_unique<LumoraRun>("e2e");
         RemoveAllSettings();
     }
-    static void TearDownTestSuite() {
-        first.reset();   // ends the program if a step left it running
-        log.reset();
-        DeleteFileA(scenarioPath.c_str());
-    }
+    static void TearDownTestSuite() { run.reset(); }
     void SetUp() override {
         // A step that ended the program (Exit) leaves the next one a fresh start.
-        if (!first || !first->Running()) {
-            WriteTextFile(scenarioPath, Scenario(true));
-            log->Mark();
-            first = std::make_unique<LumoraProcess>();
-            mainWindow = nullptr;
-            ASSERT_TRUE(first->Start(BesideThisProgram("Lumora.exe"))) << "Lumora.exe could not be started";
-            ASSERT_TRUE(WaitFor([] { return (mainWindow = FindProcessWindow(first->Id(), kTitle)) != nullptr; }))
-                << "the main window never appeared";
-            ASSERT_TRUE(log->WaitForLine(ProductFoundLine())) << "the poll never found the adapter";
+        if (!run->Running()) {
+            ASSERT_TRUE(run->WriteScenario(Scenario(true)));
+            ASSERT_TRUE(run->Start()) << "the main window never appeared";
+            ASSERT_TRUE(run->WaitForAdapter()) << "the poll never found the adapter";
             shownAfterStart = Shown();
         }
-        ASSERT_NE(mainWindow, nullptr);
     }
+    // Show, sent: back once the program has put the window on the screen, made it the
+    // foreground window and chosen its page. (The window is visible midway through;
+    // waiting for that alone let a click land while the page on show was still changing.)
     static void ShowWindow() {
-        if (!Shown()) Command(kShow);
-        ASSERT_TRUE(WaitFor(Shown));
+        if (!Shown()) {
+            ASSERT_TRUE(run->SendCommand(kShow));
+        }
+        ASSERT_TRUE(Shown());
+        ASSERT_TRUE(WaitFor([] { return GetForegroundWindow() == run->main; }));
     }
     static void HideWindow() {
-        if (Shown()) Command(kHide);
+        if (Shown()) run->Command(kHide);
         ASSERT_TRUE(WaitFor([] { return !Shown(); }));
     }
 
-    static int CurrentPage() { return lumora_e2e::CurrentPage(mainWindow); }
-    static bool Shown() { return IsWindowVisible(mainWindow) != FALSE; }
-    static void Command(WPARAM id) { PostMessageA(mainWindow, WM_COMMAND, id, 0); }
+    static int CurrentPage() { return run->CurrentPage(); }
+    static bool Shown() { return run->Shown(); }
     // What a click on the tray icon sends to the program: the icon's callback message.
     static bool TrayMouse(LPARAM mouseMessage) {
         HWND tray = nullptr;
-        return WaitFor([&] { return (tray = TrayWindowOf(first->Id())) != nullptr; }) &&
+        return WaitFor([&] { return (tray = TrayWindowOf(run->Id())) != nullptr; }) &&
                PostMessageA(tray, kTrayCallback, kTrayIconId, mouseMessage) != FALSE;
     }
 
-    static std::string scenarioPath;
-    static std::unique_ptr<RequestLog> log;
-    static std::unique_ptr<LumoraProcess> first;
-    static HWND mainWindow;
+    static std::unique_ptr<LumoraRun> run;
     static bool shownAfterStart;
 };
 
-std::string LumoraEndToEnd::scenarioPath;
-std::unique_ptr<RequestLog> LumoraEndToEnd::log;
-std::unique_ptr<LumoraProcess> LumoraEndToEnd::first;
-HWND LumoraEndToEnd::mainWindow = nullptr;
+std::unique_ptr<LumoraRun> LumoraEndToEnd::run;
 bool LumoraEndToEnd::shownAfterStart = true;
 
 TEST_F(LumoraEndToEnd, StartsHiddenWithTheReservedProfilesInTheRegistry) {
@@ -133,7 +118,7 @@ TEST_F(LumoraEndToEnd, SecondStartShowsTheMessageAndLeavesTheSettingsAlone) {
     EXPECT_EQ(ReadSetting("FactoryDefault", "SSID"), "changed-by-test");
     EXPECT_EQ(ReadSetting("ActiveSetting", "Channel"), "");
     EXPECT_EQ(ReadSetting("Settings", "ProfilePath"), profilePath);
-    EXPECT_TRUE(first->Running());
+    EXPECT_TRUE(run->Running());
     WriteSetting("FactoryDefault", "SSID", "vexa");
     WriteSetting("ActiveSetting", "Channel", "10");
 }
@@ -142,47 +127,44 @@ TEST_F(LumoraEndToEnd, DoubleClickOnTheTrayIconOpensLinkInfoOnceTheAdapterIsFoun
     HideWindow();   // the double click's default command is Show only while hidden
     // Show opens Link Info only once the link monitor has put the settings in force to
     // the adapter and seen the link.
-    ASSERT_TRUE(log->WaitForLine(LinkUpLine(), kOnePoll + 15000)) << "the link never came up";
+    ASSERT_TRUE(run->WaitForLinkUp("", kOnePoll + 15000)) << "the link never came up";
     // Start from another page, so that landing on Link Info is Show's doing and not
     // merely the page the window began with. The Security page reads nothing from the
     // adapter (the About page's fill would refresh the link state, and the adapter here
     // is not associated, so Show would rightly open the wizard).
-    Command(IDC_HEADER_SECURITY);
-    ASSERT_TRUE(WaitFor([] { return CurrentPage() == 2; }));
+    run->Command(IDC_HEADER_SECURITY);
+    ASSERT_TRUE(WaitFor([] { return CurrentPage() == MainPages::kSecurity; }));
     EXPECT_FALSE(Shown());   // switching pages does not bring the window up
     ASSERT_TRUE(TrayMouse(WM_LBUTTONDBLCLK));   // the default command while hidden: Show
     ASSERT_TRUE(WaitFor(Shown));
     // The link is up: Show opens Link Info (the link monitor's own test covers the Wizard).
-    EXPECT_TRUE(WaitFor([] { return CurrentPage() == 0; }));
+    EXPECT_TRUE(WaitFor([] { return CurrentPage() == MainPages::kLinkInfo; }));
 }
 
-// The page on show: the visible child dialog of the page host.
-HWND VisiblePage(HWND mainWindow) { return FindPage(mainWindow, [](HWND w) { return IsWindowVisible(w) != FALSE; }); }
-
-// Clicks `control` until `done` holds, a few times at most. Under Wine the first click
-// into a window that has just come up from the tray can be lost on its way through the
-// X server; a program that does not react to clicks fails every attempt.
-bool ClickUntil(HWND control, const std::function<bool()>& done) {
-    for (int attempt = 0; attempt < 3; ++attempt)
-        if (Click(control) && WaitFor(done, 3000)) return true;
-    return false;
+// Moves the mouse onto a header button and waits until the button shows its hover
+// picture (the mouse's messages reach it), then clicks it.
+bool HoverAndClick(HWND button) {
+    RECT r{};
+    if (!button || !GetWindowRect(button, &r)) return false;
+    const LRESULT normal = SendMessageA(button, STM_GETIMAGE, IMAGE_BITMAP, 0);
+    SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    if (!WaitFor([&] { return SendMessageA(button, STM_GETIMAGE, IMAGE_BITMAP, 0) != normal; })) return false;
+    return Click(button);
 }
 
-TEST_F(LumoraEndToEnd, ClickingTheHeaderButtonsOfThePageOnShowSwitchesPages) {
+TEST_F(LumoraEndToEnd, ClickingTheHeaderButtonsOfAWindowJustBackFromTheTraySwitchesPages) {
+    HideWindow();
     ShowWindow();
     const struct {
         int button;
         int page;
-    } buttons[] = {{IDC_HEADER_CONFIG, 1}, {IDC_HEADER_SECURITY, 2}, {IDC_HEADER_SITE_SURVEY, 3},
-                   {IDC_HEADER_ABOUT, 4}, {IDC_HEADER_WIZARD, 5}, {IDC_HEADER_LINK_INFO, 0}};
-    // Under Wine the first click into a window just brought up from the tray can be
-    // taken by its activation: click the page's empty background first.
-    ASSERT_TRUE(Click(VisiblePage(mainWindow)));
-    Sleep(300);
+    } buttons[] = {{IDC_HEADER_CONFIG, MainPages::kConfiguration}, {IDC_HEADER_SECURITY, MainPages::kSecurity}, {IDC_HEADER_SITE_SURVEY, MainPages::kSiteSurvey},
+                   {IDC_HEADER_ABOUT, MainPages::kAbout}, {IDC_HEADER_WIZARD, MainPages::kWizardWelcome}, {IDC_HEADER_LINK_INFO, MainPages::kLinkInfo}};
     for (const auto& b : buttons) {
-        HWND page = VisiblePage(mainWindow);
+        HWND page = VisiblePage(run->main);
         ASSERT_NE(page, nullptr);
-        EXPECT_TRUE(ClickUntil(GetDlgItem(page, b.button), [&] { return CurrentPage() == b.page; })) << b.button;
+        ASSERT_TRUE(HoverAndClick(GetDlgItem(page, b.button)));
+        EXPECT_TRUE(WaitFor([&] { return CurrentPage() == b.page; })) << b.button;
     }
 }
 
@@ -191,43 +173,35 @@ TEST_F(LumoraEndToEnd, EachHeaderButtonShowsItsPage) {
     const struct {
         WPARAM command;
         int page;
-    } buttons[] = {{IDC_HEADER_WIZARD, 5}, {IDC_HEADER_LINK_INFO, 0}, {IDC_HEADER_CONFIG, 1},
-                   {IDC_HEADER_SECURITY, 2}, {IDC_HEADER_SITE_SURVEY, 3}, {IDC_HEADER_ABOUT, 4}};
+    } buttons[] = {{IDC_HEADER_WIZARD, MainPages::kWizardWelcome}, {IDC_HEADER_LINK_INFO, MainPages::kLinkInfo}, {IDC_HEADER_CONFIG, MainPages::kConfiguration},
+                   {IDC_HEADER_SECURITY, MainPages::kSecurity}, {IDC_HEADER_SITE_SURVEY, MainPages::kSiteSurvey}, {IDC_HEADER_ABOUT, MainPages::kAbout}};
     for (const auto& b : buttons) {
-        Command(b.command);
+        run->Command(b.command);
         EXPECT_TRUE(WaitFor([&] { return CurrentPage() == b.page; })) << b.command;
     }
-    Command(IDC_HEADER_WIZARD);
-    ASSERT_TRUE(WaitFor([] { return CurrentPage() == 5; }));
-    Command(IDC_WIZARD_NEXT);   // the wizard's second page
-    EXPECT_TRUE(WaitFor([] { return CurrentPage() == 6; }));
+    run->Command(IDC_HEADER_WIZARD);
+    ASSERT_TRUE(WaitFor([] { return CurrentPage() == MainPages::kWizardWelcome; }));
+    run->Command(IDC_WIZARD_NEXT);   // the wizard's second page
+    EXPECT_TRUE(WaitFor([] { return CurrentPage() == MainPages::kWizardSetup; }));
     EXPECT_TRUE(Shown());
 }
 
 TEST_F(LumoraEndToEnd, UnpluggingSendsTheWindowToTheTrayWithinOnePoll) {
     ShowWindow();
-    ASSERT_TRUE(WriteTextFile(scenarioPath, Scenario(false)));
+    ASSERT_TRUE(run->WriteScenario(Scenario(false)));
     // One poll period, plus Wine's scheduling slack.
     EXPECT_TRUE(WaitFor([] { return !Shown(); }, kOnePoll + 2500));
 
     // Plugged in again: once a poll has found it and the link monitor has put the settings
     // in force to it and seen the link, Show opens Link Info as before.
-    log->Mark();
-    ASSERT_TRUE(WriteTextFile(scenarioPath, Scenario(true)));
-    ASSERT_TRUE(log->WaitForLine(ProductFoundLine(), kOnePoll + 2500));
-    ASSERT_TRUE(log->WaitForLine(LinkUpLine(), kOnePoll + 15000)) << "the link never came up";
-    // Show reads the link as the monitor's latest tick left it, and the link the monitor
-    // has just brought up on a card plugged in again can still be settling: give Show a
-    // few bounded tries.
-    bool linkInfo = false;
-    for (int attempt = 0; attempt < 3 && !linkInfo; ++attempt) {
-        Command(IDC_HEADER_ABOUT);
-        ASSERT_TRUE(WaitFor([] { return CurrentPage() == 4; }));
-        Command(kShow);
-        EXPECT_TRUE(WaitFor(Shown));
-        linkInfo = WaitFor([] { return CurrentPage() == 0; }, 3000);
-    }
-    EXPECT_TRUE(linkInfo) << "page " << CurrentPage();
+    run->log.Mark();
+    const std::string journal = run->Journal();   // its last line is the link of before
+    ASSERT_TRUE(run->WriteScenario(Scenario(true)));
+    ASSERT_TRUE(run->log.WaitForLine(ProductFoundLine(), kOnePoll + 2500));
+    ASSERT_TRUE(run->WaitForLinkUp(journal, kOnePoll + 15000)) << "the link never came up";
+    ASSERT_TRUE(run->ShowPage(IDC_HEADER_ABOUT, MainPages::kAbout));
+    ShowWindow();
+    EXPECT_EQ(CurrentPage(), 0);
 }
 
 // Below the middle of a menu item of any font, above the menu's frame.
@@ -241,7 +215,7 @@ TEST_F(LumoraEndToEnd, ExitFromTheTrayMenuEndsTheProcess) {
     RECT r{};
     ASSERT_TRUE(GetWindowRect(menu, &r));
     ASSERT_TRUE(ClickAt((r.left + r.right) / 2, r.bottom - kLastItemFromBottom));
-    EXPECT_TRUE(first->WaitForExit());
+    EXPECT_TRUE(run->WaitForExit());
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <shlwapi.h>
 
+#include <sstream>
 #include <vector>
 
 namespace lumora_e2e {
@@ -142,6 +143,10 @@ HWND FindPage(HWND mainWindow, const std::function<bool(HWND)>& is) {
     return nullptr;
 }
 
+HWND VisiblePage(HWND mainWindow) {
+    return FindPage(mainWindow, [](HWND w) { return IsWindowVisible(w) != FALSE; });
+}
+
 HWND PageWith(HWND mainWindow, int id) {
     return FindPage(mainWindow, [id](HWND w) { return GetDlgItem(w, id) != nullptr; });
 }
@@ -249,25 +254,77 @@ bool RequestLog::WaitForLines(const std::string& prefix, size_t count, DWORD ms)
         ms);
 }
 
-std::vector<std::string> RequestLog::SetOidsSinceMark() const {
-    std::vector<std::string> oids;
+std::vector<RequestLog::Set> RequestLog::SetsSinceMark() const {
+    std::vector<Set> sets;
     const std::string text = Text();
     size_t at = mark_;
     while (at < text.size()) {
         size_t end = text.find('\n', at);
         if (end == std::string::npos) break;   // a line still being written
-        const std::string line = text.substr(at, end - at);
+        std::istringstream fields(text.substr(at, end - at));
         at = end + 1;
-        if (line.compare(0, 2, "S ") != 0) continue;
-        const size_t device = line.find(' ', 2);
-        if (device != std::string::npos) oids.push_back(line.substr(device + 1, 8));
+        std::string kind, device, oid, length, status, bytes;
+        fields >> kind >> device >> oid >> length >> status >> bytes;
+        if (kind == "S") sets.push_back({oid, bytes});
     }
+    return sets;
+}
+
+std::vector<std::string> RequestLog::SetOidsSinceMark() const {
+    std::vector<std::string> oids;
+    for (const Set& s : SetsSinceMark()) oids.push_back(s.oid);
     return oids;
 }
 
-std::string ProductFoundLine() { return "Q \\DEVICE\\{6B1D2E8A-3C47-4F20-9A51-0E7C5D3B8F14} 0D010102 36 00000000 "; }
-std::string MonitorTickLine() { return "Q \\DEVICE\\{6B1D2E8A-3C47-4F20-9A51-0E7C5D3B8F14} 00010107 4 "; }
-std::string LinkUpLine() { return "Q \\DEVICE\\{6B1D2E8A-3C47-4F20-9A51-0E7C5D3B8F14} 00010114 4 00000000 00000000"; }
+LumoraRun::LumoraRun(const std::string& name)
+    : scenarioPath(TempPath(("lumora_" + name + "_scenario.ini").c_str())),
+      log(TempPath(("lumora_" + name + "_requests.log").c_str())) {
+    DeleteFileA(scenarioPath.c_str());
+    SetEnvironmentVariableA("LUMORA_SIM_SCENARIO", scenarioPath.c_str());
+}
+
+LumoraRun::~LumoraRun() {
+    Exit();
+    SetEnvironmentVariableA("LUMORA_SIM_SCENARIO", nullptr);
+    DeleteFileA(scenarioPath.c_str());
+}
+
+bool LumoraRun::Start() {
+    Exit();
+    log.Mark();
+    main = nullptr;
+    process_ = std::make_unique<LumoraProcess>();
+    if (!process_->Start(BesideThisProgram("Lumora.exe"))) return false;
+    return WaitFor([this] { return (main = FindProcessWindow(process_->Id(), kMainTitle)) != nullptr; });
+}
+
+bool LumoraRun::WriteScenario(const std::string& text) const {
+    const std::string next = scenarioPath + ".next";
+    return WriteTextFile(next, text) && MoveFileExA(next.c_str(), scenarioPath.c_str(), MOVEFILE_REPLACE_EXISTING);
+}
+
+bool LumoraRun::SendCommand(WPARAM id) const {
+    DWORD_PTR ignored = 0;
+    return SendMessageTimeoutA(main, WM_COMMAND, id, 0, SMTO_ABORTIFHUNG, kWaitMs, &ignored) != 0;
+}
+
+bool LumoraRun::JournalStartsWith(const std::string& text) const {
+    const std::string journal = Journal();
+    const size_t timeOfDay = sizeof "HH:MM:SS  " - 1;   // before each line
+    return journal.size() > timeOfDay && journal.compare(timeOfDay, text.size(), text) == 0;
+}
+
+void LumoraRun::Exit() {
+    if (!Running()) return;
+    if (main) Command(ID_TRAY_EXIT);
+    if (!process_->WaitForExit()) process_->Kill();
+}
+
+std::string ProductLine(char kind, const std::string& request) {
+    return std::string(1, kind) + " \\DEVICE\\{6B1D2E8A-3C47-4F20-9A51-0E7C5D3B8F14} " + request;
+}
+std::string ProductFoundLine() { return ProductLine('Q', "0D010102 36 00000000 "); }
+std::string MonitorTickLine() { return ProductLine('Q', "00010107 4 "); }
 
 bool WriteTextFile(const std::string& path, const std::string& text) {
     HANDLE f = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);

@@ -7,9 +7,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -20,7 +18,6 @@ using namespace lumora_e2e;
 
 namespace {
 
-const char kTitle[] = "Vexa Nimbeo(TM) Wireless USB Adapter Utility";
 
 // Spain's two channels, and an ad-hoc network on channel 11.
 const char kScenario[] =
@@ -31,33 +28,6 @@ const char kScenario[] =
     "[Network party]\nSsid=PartyNet\nChannel=11\nMode=adhoc\n"
     "[Network lab]\nSsid=VexaLab\nChannel=11\nWep=64\nKey=1234567890\n";
 
-struct LogLine {
-    bool set;
-    std::string oid;     // 8 upper-case hex digits
-    std::string bytes;   // upper-case hex
-};
-
-std::vector<LogLine> ReadLog(const std::string& path) {
-    std::vector<LogLine> out;
-    std::ifstream in(path);
-    std::string line;
-    while (std::getline(in, line)) {
-        std::istringstream fields(line);
-        std::string kind, device, oid, length, status, bytes;
-        fields >> kind >> device >> oid >> length >> status >> bytes;
-        out.push_back({kind == "S", oid, bytes});
-    }
-    return out;
-}
-
-// The set requests logged after the first `skip` lines.
-std::vector<LogLine> SetsAfter(const std::vector<LogLine>& log, size_t skip) {
-    std::vector<LogLine> out;
-    for (size_t i = skip; i < log.size(); ++i)
-        if (log[i].set) out.push_back(log[i]);
-    return out;
-}
-
 std::string Hex32(uint32_t v) {   // little-endian bytes, as the log writes them
     char text[9];
     snprintf(text, sizeof text, "%02X%02X%02X%02X", v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF, v >> 24);
@@ -67,31 +37,19 @@ std::string Hex32(uint32_t v) {   // little-endian bytes, as the log writes them
 class SettingsPagesEndToEnd : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        scenarioPath = TempPath("lumora_pages_e2e_scenario.ini");
-        logPath = TempPath("lumora_pages_e2e_requests.log");
-        WriteTextFile(scenarioPath, kScenario);
-        DeleteFileA(logPath.c_str());
-        SetEnvironmentVariableA("LUMORA_SIM_SCENARIO", scenarioPath.c_str());
-        SetEnvironmentVariableA("LUMORA_SIM_LOG", logPath.c_str());
+        run = std::make_unique<LumoraRun>("pages_e2e");
         RemoveAllSettings();
         seeded = driver_keys::Seed("2.1.0.8");
-        program = std::make_unique<LumoraProcess>();
-        started = program->Start(BesideThisProgram("Lumora.exe"));
-        if (started) WaitFor([] { return (mainWindow = FindProcessWindow(program->Id(), kTitle)) != nullptr; });
-        // A poll must have chosen the adapter: until then the About page's fill does
-        // nothing, after that it shows the MAC address.
-        if (mainWindow)
-            adapterFound = WaitFor([] {
-                HWND about = OpenPage(IDC_HEADER_ABOUT, 4, IDC_ABOUT_MAC_ADDRESS);
-                return about && !Text(about, IDC_ABOUT_MAC_ADDRESS).empty();
-            }, kWaitMs + kOnePoll);
+        started = run->WriteScenario(kScenario) && run->Start();
+        mainWindow = run->main;
+        // Until a poll has chosen the adapter the About page's fill does nothing; after
+        // that it shows the MAC address.
+        HWND about = started && run->WaitForAdapter() ? OpenPage(IDC_HEADER_ABOUT, MainPages::kAbout, IDC_ABOUT_MAC_ADDRESS) : nullptr;
+        adapterFound = about && WaitFor([about] { return !Text(about, IDC_ABOUT_MAC_ADDRESS).empty(); });
     }
     static void TearDownTestSuite() {
-        program.reset();
+        run.reset();
         driver_keys::Remove();
-        SetEnvironmentVariableA("LUMORA_SIM_LOG", nullptr);
-        DeleteFileA(scenarioPath.c_str());
-        DeleteFileA(logPath.c_str());
     }
     void SetUp() override {
         ASSERT_TRUE(seeded) << "the driver keys could not be written";
@@ -119,22 +77,19 @@ protected:
                             SMTO_ABORTIFHUNG, 5000, &ignored);
     }
 
-    static std::string scenarioPath, logPath;
-    static std::unique_ptr<LumoraProcess> program;
+    static std::unique_ptr<LumoraRun> run;
     static bool started, seeded, adapterFound;
     static HWND mainWindow;
 };
 
-std::string SettingsPagesEndToEnd::scenarioPath;
-std::string SettingsPagesEndToEnd::logPath;
-std::unique_ptr<LumoraProcess> SettingsPagesEndToEnd::program;
+std::unique_ptr<LumoraRun> SettingsPagesEndToEnd::run;
 bool SettingsPagesEndToEnd::started = false;
 bool SettingsPagesEndToEnd::seeded = false;
 bool SettingsPagesEndToEnd::adapterFound = false;
 HWND SettingsPagesEndToEnd::mainWindow = nullptr;
 
 TEST_F(SettingsPagesEndToEnd, AboutShowsTheSeededDriverVersionAndTheMacWithColons) {
-    HWND about = OpenPage(IDC_HEADER_ABOUT, 4, IDC_ABOUT_DRIVER_VERSION);
+    HWND about = OpenPage(IDC_HEADER_ABOUT, MainPages::kAbout, IDC_ABOUT_DRIVER_VERSION);
     ASSERT_NE(about, nullptr);
     EXPECT_EQ(Text(about, IDC_ABOUT_DRIVER_VERSION), "2.1.0.8");
     EXPECT_EQ(Text(about, IDC_ABOUT_MAC_ADDRESS), "00:A0:C5:4E:21:7B");
@@ -143,7 +98,7 @@ TEST_F(SettingsPagesEndToEnd, AboutShowsTheSeededDriverVersionAndTheMacWithColon
 }
 
 TEST_F(SettingsPagesEndToEnd, ConfigurationApplySendsTheAdHocNetworkAndStoresIt) {
-    HWND page = OpenPage(IDC_HEADER_CONFIG, 1, IDC_CONFIG_CHANNEL);
+    HWND page = OpenPage(IDC_HEADER_CONFIG, MainPages::kConfiguration, IDC_CONFIG_CHANNEL);
     ASSERT_NE(page, nullptr);
     EXPECT_EQ(Text(page, IDC_CONFIG_SSID), "vexa");   // no link yet
     DWORD_PTR count = 0;
@@ -155,15 +110,15 @@ TEST_F(SettingsPagesEndToEnd, ConfigurationApplySendsTheAdHocNetworkAndStoresIt)
     Notify(page, IDC_CONFIG_BSS_TYPE, CBN_SELCHANGE);
     EXPECT_TRUE(IsWindowEnabled(GetDlgItem(page, IDC_CONFIG_CHANNEL)));
     Send(page, IDC_CONFIG_CHANNEL, CB_SETCURSEL, 1, 0);
-    const size_t before = ReadLog(logPath).size();
+    run->log.Mark();
     PostMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_APPLY, STN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(page, IDC_APPLY)));
-    ASSERT_TRUE(WaitFor([] { return CurrentPage() == 0; }));   // Apply ends on Link Info
+    ASSERT_TRUE(WaitFor([] { return CurrentPage() == MainPages::kLinkInfo; }));   // Apply ends on Link Info
 
     EXPECT_EQ(ReadSetting("ActiveSetting", "SSID"), "PartyNet");
     EXPECT_EQ(ReadSetting("ActiveSetting", "OperationMode"), "1");
     EXPECT_EQ(ReadSetting("ActiveSetting", "Channel"), "11");
     // Network type, SSID and the channel's configuration, one after the other.
-    const std::vector<LogLine> sets = SetsAfter(ReadLog(logPath), before);
+    const std::vector<RequestLog::Set> sets = run->log.SetsSinceMark();
     bool found = false;
     for (size_t i = 0; i + 2 < sets.size() && !found; ++i)
         found = sets[i].oid == "0D010108" && sets[i].bytes == Hex32(0) && sets[i + 1].oid == "0D010102" &&
@@ -175,7 +130,7 @@ TEST_F(SettingsPagesEndToEnd, ConfigurationApplySendsTheAdHocNetworkAndStoresIt)
 TEST_F(SettingsPagesEndToEnd, SecurityApplySendsTheTypedKeyAndStoresIt) {
     WriteSetting("ActiveSetting", "SSID", "VexaLab");
     WriteSetting("ActiveSetting", "OperationMode", "0");
-    HWND page = OpenPage(IDC_HEADER_SECURITY, 2, IDC_EDITOR_WEP);
+    HWND page = OpenPage(IDC_HEADER_SECURITY, MainPages::kSecurity, IDC_EDITOR_WEP);
     ASSERT_NE(page, nullptr);
     EXPECT_EQ(SendMessageA(GetDlgItem(page, IDC_EDITOR_WEP), BM_GETCHECK, 0, 0), BST_UNCHECKED);   // factory: WEP off
 
@@ -185,14 +140,14 @@ TEST_F(SettingsPagesEndToEnd, SecurityApplySendsTheTypedKeyAndStoresIt) {
     Send(page, IDC_EDITOR_KEY_FORMAT, CB_SETCURSEL, 0, 0);   // Hex
     Notify(page, IDC_EDITOR_KEY_FORMAT, CBN_SELCHANGE);
     Send(page, IDC_EDITOR_KEY1, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("1234567890"));
-    const size_t before = ReadLog(logPath).size();
+    run->log.Mark();
     PostMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_APPLY, STN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(page, IDC_APPLY)));
-    ASSERT_TRUE(WaitFor([] { return CurrentPage() == 0; }));
+    ASSERT_TRUE(WaitFor([] { return CurrentPage() == MainPages::kLinkInfo; }));
 
     EXPECT_EQ(ReadSetting("ActiveSetting", "WepEnabled"), "1");
     EXPECT_EQ(ReadSetting("ActiveSetting", "KeyFormat"), "0");
     EXPECT_EQ(ReadSetting("ActiveSetting", "Key1"), "1234567890");
-    const std::vector<LogLine> sets = SetsAfter(ReadLog(logPath), before);
+    const std::vector<RequestLog::Set> sets = run->log.SetsSinceMark();
     bool keySent = false, filterLast = false;
     for (size_t i = 0; i < sets.size(); ++i) {
         if (sets[i].oid == "0D010113" && sets[i].bytes == Hex32(17) + Hex32(0x80000000u) + Hex32(5) + "1234567890")
@@ -204,8 +159,8 @@ TEST_F(SettingsPagesEndToEnd, SecurityApplySendsTheTypedKeyAndStoresIt) {
 }
 
 TEST_F(SettingsPagesEndToEnd, ExitEndsTheProgram) {
-    PostMessageA(mainWindow, WM_COMMAND, 32773, 0);
-    EXPECT_TRUE(program->WaitForExit());
+    run->Command(ID_TRAY_EXIT);
+    EXPECT_TRUE(run->WaitForExit());
 }
 
 }  // namespace

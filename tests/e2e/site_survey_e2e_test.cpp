@@ -7,9 +7,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -19,8 +17,6 @@ using namespace lumora_e2e;
 
 namespace {
 
-const char kTitle[] = "Vexa Nimbeo(TM) Wireless USB Adapter Utility";
-constexpr int kSiteSurveyPage = 3, kLinkInfoPage = 0;
 constexpr WPARAM kShow = ID_TRAY_SHOW, kSiteSurvey = IDC_HEADER_SITE_SURVEY, kExit = ID_TRAY_EXIT;
 constexpr int kNetworkList = IDC_SURVEY_NETWORK_LIST, kProfileList = IDC_SURVEY_PROFILE_LIST;
 constexpr int kRescan = IDC_SURVEY_RESCAN, kConnect = IDC_SURVEY_CONNECT, kRemove = IDC_SURVEY_REMOVE;
@@ -40,13 +36,6 @@ std::string Scenario(bool passingInRange) {
     // The simulator notices a changed file by its time stamp and size: keep the sizes apart.
     text += passingInRange ? "InRange=1\n" : "InRange=0\n; gone\n";
     return text;
-}
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
 }
 
 // A list view of another process, read through memory lent in that process: the
@@ -136,63 +125,54 @@ std::string Titles(DWORD pid) {
 class SiteSurveyEndToEnd : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        scenarioPath = TempPath("lumora_survey_scenario.ini");
-        logPath = TempPath("lumora_survey_requests.log");
-        DeleteFileA(logPath.c_str());
-        WriteTextFile(scenarioPath, Scenario(true));
-        SetEnvironmentVariableA("LUMORA_SIM_SCENARIO", scenarioPath.c_str());
-        SetEnvironmentVariableA("LUMORA_SIM_LOG", logPath.c_str());
+        run = std::make_unique<LumoraRun>("survey");
         RemoveAllSettings();
-        lumora = std::make_unique<LumoraProcess>();
-        started = lumora->Start(BesideThisProgram("Lumora.exe"));
-        if (started) WaitFor([] { return (mainWindow = FindProcessWindow(lumora->Id(), kTitle)) != nullptr; });
+        started = run->WriteScenario(Scenario(true)) && run->Start();
+        mainWindow = run->main;
+        // The page fills its lists only once a poll has chosen the adapter.
+        adapterFound = started && run->WaitForAdapter();
     }
-    static void TearDownTestSuite() {
-        lumora.reset();
-        DeleteFileA(scenarioPath.c_str());
-        DeleteFileA(logPath.c_str());
-    }
+    static void TearDownTestSuite() { run.reset(); }
     void SetUp() override {
         ASSERT_TRUE(started) << "Lumora.exe could not be started";
         ASSERT_NE(mainWindow, nullptr) << "the main window never appeared";
+        ASSERT_TRUE(adapterFound) << "the poll never found the adapter";
     }
 
-    static int CurrentPage() { return lumora_e2e::CurrentPage(mainWindow); }
-    static HWND VisiblePage() { return FindPage(mainWindow, [](HWND w) { return IsWindowVisible(w) != FALSE; }); }
+    static int CurrentPage() { return run->CurrentPage(); }
+    static HWND VisiblePage() { return lumora_e2e::VisiblePage(mainWindow); }
     static HWND SurveyPage() {
         HWND page = VisiblePage();
         return page && GetDlgItem(page, kNetworkList) ? page : nullptr;
     }
     static bool OpenSiteSurvey() {
         PostMessageA(mainWindow, WM_COMMAND, kSiteSurvey, 0);
-        return WaitFor([] { return CurrentPage() == kSiteSurveyPage && SurveyPage() != nullptr; });
+        return WaitFor([] { return CurrentPage() == MainPages::kSiteSurvey && SurveyPage() != nullptr; });
     }
 
-    static std::string scenarioPath, logPath;
-    static std::unique_ptr<LumoraProcess> lumora;
-    static bool started;
+    // Clicks `row` of `list` and waits until the list has it selected.
+    static bool SelectRow(RemoteList& list, HWND control, int row) {
+        return ClickRow(list, row) &&
+               WaitFor([&] { return SendMessageA(control, LVM_GETNEXTITEM, WPARAM(-1), LVNI_SELECTED) == row; });
+    }
+
+    static std::unique_ptr<LumoraRun> run;
+    static bool started, adapterFound;
     static HWND mainWindow;
 };
 
-std::string SiteSurveyEndToEnd::scenarioPath;
-std::string SiteSurveyEndToEnd::logPath;
-std::unique_ptr<LumoraProcess> SiteSurveyEndToEnd::lumora;
+std::unique_ptr<LumoraRun> SiteSurveyEndToEnd::run;
 bool SiteSurveyEndToEnd::started = false;
+bool SiteSurveyEndToEnd::adapterFound = false;
 HWND SiteSurveyEndToEnd::mainWindow = nullptr;
 
 TEST_F(SiteSurveyEndToEnd, ThePageListsTheNetworksInRangeWithTheirImages) {
     PostMessageA(mainWindow, WM_COMMAND, kShow, 0);
     ASSERT_TRUE(WaitFor([] { return IsWindowVisible(mainWindow) != FALSE; }));
     ASSERT_TRUE(OpenSiteSurvey());
-    RemoteList networks(lumora->Id(), GetDlgItem(SurveyPage(), kNetworkList));
+    RemoteList networks(run->Id(), GetDlgItem(SurveyPage(), kNetworkList));
     ASSERT_TRUE(networks.ok());
-    // The page fills its lists only once a poll has found the adapter.
-    bool listed = false;
-    for (int tries = 0; tries < 10 && !listed; ++tries) {
-        ASSERT_TRUE(OpenSiteSurvey());
-        listed = WaitFor([&] { return networks.count() == 4; }, kOnePoll);
-    }
-    ASSERT_TRUE(listed) << ::testing::PrintToString(networks.column(1));
+    ASSERT_TRUE(WaitFor([&] { return networks.count() == 4; })) << ::testing::PrintToString(networks.column(1));
     EXPECT_EQ(networks.column(1), (std::vector<std::string>{"HomeNet", "VexaLab", "PartyNet", "Passing"}));
     EXPECT_EQ(networks.cell(0, 0), "00-11-22-33-44-01");
     EXPECT_EQ(networks.column(2), (std::vector<std::string>{"No", "Yes", "No", "No"}));
@@ -208,27 +188,28 @@ TEST_F(SiteSurveyEndToEnd, RescanShowsWhatTheRadioHearsNow) {
     // The page is on show from the step before: only Re-Scan reads the list again.
     HWND page = SurveyPage();
     ASSERT_NE(page, nullptr);
-    RemoteList networks(lumora->Id(), GetDlgItem(page, kNetworkList));
+    RemoteList networks(run->Id(), GetDlgItem(page, kNetworkList));
     ASSERT_EQ(networks.count(), 4);
-    ASSERT_TRUE(WriteTextFile(scenarioPath, Scenario(false)));
-    Sleep(500);
+    run->log.Mark();
+    ASSERT_TRUE(run->WriteScenario(Scenario(false)));
+    // The simulator reads its file again when the next poll lists the adapters.
+    ASSERT_TRUE(run->WaitForAdapter());
     ASSERT_TRUE(IsWindowVisible(GetDlgItem(page, kRescan)));
     ASSERT_TRUE(Click(GetDlgItem(page, kRescan)));
     EXPECT_TRUE(WaitFor([&] { return networks.count() == 3; }));
     EXPECT_EQ(networks.rowOf(1, "Passing"), -1);
-    EXPECT_NE(ReadFile(logPath).find(" 0D01011A 0 "), std::string::npos);   // the scan request, empty
+    EXPECT_TRUE(run->log.WaitForLine(ProductLine('S', "0D01011A 0 ")));   // the scan request, empty
 }
 
 TEST_F(SiteSurveyEndToEnd, ConnectToTheOpenNetworkOpensTheEditorAndOkAssociates) {
     ASSERT_TRUE(OpenSiteSurvey());
     HWND page = SurveyPage();
-    RemoteList networks(lumora->Id(), GetDlgItem(page, kNetworkList));
-    ASSERT_TRUE(ClickRow(networks, networks.rowOf(1, "HomeNet")));
-    Sleep(300);
+    RemoteList networks(run->Id(), GetDlgItem(page, kNetworkList));
+    ASSERT_TRUE(SelectRow(networks, GetDlgItem(page, kNetworkList), networks.rowOf(1, "HomeNet")));
     ASSERT_TRUE(Click(GetDlgItem(page, kConnect)));
     HWND editor = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (editor = FindProcessWindow(lumora->Id(), "Connect:HomeNet")) != nullptr; }))
-        << Titles(lumora->Id());
+    ASSERT_TRUE(WaitFor([&] { return (editor = FindProcessWindow(run->Id(), "Connect:HomeNet")) != nullptr; }))
+        << Titles(run->Id());
     // The title is set while the dialog initialises, before it is shown: a click before
     // then would land on whatever lies under it.
     ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(editor) != FALSE; }));
@@ -236,32 +217,32 @@ TEST_F(SiteSurveyEndToEnd, ConnectToTheOpenNetworkOpensTheEditorAndOkAssociates)
     GetDlgItemTextA(editor, IDC_EDITOR_PROFILE_NAME, name, sizeof name);
     EXPECT_STREQ(name, "HomeNet");
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(editor, IDC_EDITOR_SSID)));   // the network's SSID is fixed
+    run->log.Mark();
     ASSERT_TRUE(Click(GetDlgItem(editor, kEditorOk)));
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(editor); }));
 
-    EXPECT_TRUE(WaitFor([] { return CurrentPage() == kLinkInfoPage; }));
+    EXPECT_TRUE(WaitFor([] { return CurrentPage() == MainPages::kLinkInfo; }));
     EXPECT_EQ(ReadSetting("FactoryDefault", "NextProfile"), "HomeNet");
     EXPECT_EQ(ReadSetting("HomeNet", "SSID"), "HomeNet");
     EXPECT_EQ(ReadSetting("ActiveSetting", "ProfileName"), "HomeNet");
     // The SSID set request that associates: length 7, then the name's bytes.
-    EXPECT_TRUE(WaitFor([&] { return ReadFile(logPath).find("0D010102 36 00000000 07000000486F6D654E6574") !=
-                                     std::string::npos; }));
-    // Once associated, the network list marks the access point the adapter is on.
-    Sleep(1000);
+    EXPECT_TRUE(run->log.WaitForLine(ProductLine('S', "0D010102 36 00000000 07000000486F6D654E6574")));
+    // Once associated (the link monitor has seen the link), the network list marks the
+    // access point the adapter is on.
+    ASSERT_TRUE(run->WaitForLinkUp()) << "the link never came up";
     ASSERT_TRUE(OpenSiteSurvey());
-    RemoteList again(lumora->Id(), GetDlgItem(SurveyPage(), kNetworkList));
+    RemoteList again(run->Id(), GetDlgItem(SurveyPage(), kNetworkList));
     EXPECT_TRUE(WaitFor([&] { return again.image(again.rowOf(1, "HomeNet")) == 5; }, 8000));
 }
 
 TEST_F(SiteSurveyEndToEnd, RemoveDeletesTheProfilesRegistryKey) {
     ASSERT_TRUE(OpenSiteSurvey());
     HWND page = SurveyPage();
-    RemoteList profiles(lumora->Id(), GetDlgItem(page, kProfileList));
+    RemoteList profiles(run->Id(), GetDlgItem(page, kProfileList));
     ASSERT_TRUE(WaitFor([&] { return profiles.count() == 1; }));
     EXPECT_EQ(profiles.cell(0, 0), "HomeNet");
     EXPECT_EQ(profiles.image(0), 5);   // in range, in force and connected
-    ASSERT_TRUE(ClickRow(profiles, 0));
-    Sleep(300);
+    ASSERT_TRUE(SelectRow(profiles, GetDlgItem(page, kProfileList), 0));
     ASSERT_TRUE(Click(GetDlgItem(page, kRemove)));
     EXPECT_TRUE(WaitFor([&] { return profiles.count() == 0; }));
     EXPECT_EQ(ReadSetting("HomeNet", "SSID"), "<missing>");
@@ -269,8 +250,8 @@ TEST_F(SiteSurveyEndToEnd, RemoveDeletesTheProfilesRegistryKey) {
 }
 
 TEST_F(SiteSurveyEndToEnd, ExitEndsTheProgram) {
-    PostMessageA(mainWindow, WM_COMMAND, kExit, 0);
-    EXPECT_TRUE(lumora->WaitForExit());
+    run->Command(kExit);
+    EXPECT_TRUE(run->WaitForExit());
 }
 
 }  // namespace

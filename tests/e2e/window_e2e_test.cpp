@@ -21,7 +21,6 @@ using namespace lumora_e2e;
 
 namespace {
 
-const char kTitle[] = "Vexa Nimbeo(TM) Wireless USB Adapter Utility";
 const char kDesktopKey[] = "Control Panel\\Desktop";
 
 // The pages in the order of their header commands; the wizard's steps 2 and 3 are
@@ -61,56 +60,36 @@ std::vector<HWND> PressableButtons(HWND dialog) {
 class WindowEndToEnd : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        scenarioPath = TempPath("lumora_window_e2e_scenario.ini");
+        run = std::make_unique<LumoraRun>("window_e2e");
         // The product's adapter and the open network the factory settings join.
-        WriteTextFile(scenarioPath,
+        run->WriteScenario(
                       "[Driver]\nAssociationDelay=200\n"
                       "[Adapter product]\nDescription=Vexa Nimbeo 54 Mbps Pocket-Size Wireless USB Adapter\n"
                       "DeviceName=\\DEVICE\\{6B1D2E8A-3C47-4F20-9A51-0E7C5D3B8F14}\nMac=00:A0:C5:4E:21:7B\n"
                       "[Network vexa]\nSsid=vexa\nChannel=10\n");
-        SetEnvironmentVariableA("LUMORA_SIM_SCENARIO", scenarioPath.c_str());
-        log = std::make_unique<RequestLog>(TempPath("lumora_window_e2e_requests.log"));
         RemoveAllSettings();
         // The wizard's last step runs the connection test: it gets an answer at once.
         WriteSetting("Settings", "InternetCheckUrl", "http://127.0.0.1:9/");
     }
     static void TearDownTestSuite() {
-        log.reset();
-        DeleteFileA(scenarioPath.c_str());
+        run.reset();
         RemoveAllSettings();
     }
-    void TearDown() override {
-        if (program && program->Running()) {
-            PostMessageA(main, WM_COMMAND, ID_TRAY_EXIT, 0);
-            if (!program->WaitForExit()) program->Kill();
-        }
-        program.reset();
-    }
+    void TearDown() override { run->Exit(); }
 
     // A program run with the adapter chosen and the window shown.
     void StartShown() {
-        log->Mark();
-        program = std::make_unique<LumoraProcess>();
-        ASSERT_TRUE(program->Start(BesideThisProgram("Lumora.exe")));
-        ASSERT_TRUE(WaitFor([this] { return (main = FindProcessWindow(program->Id(), kTitle)) != nullptr; }));
-        ASSERT_TRUE(log->WaitForLine(ProductFoundLine())) << "the poll never found the adapter";
+        ASSERT_TRUE(run->Start()) << "the main window never appeared";
+        main = run->main;
+        ASSERT_TRUE(run->WaitForAdapter()) << "the poll never found the adapter";
         Show();
     }
     void Show() {
         PostMessageA(main, WM_COMMAND, ID_TRAY_SHOW, 0);
         ASSERT_TRUE(WaitFor([this] { return IsWindowVisible(main) && !IsIconic(main); }));
     }
-    int CurrentPage() const {
-        DWORD_PTR page = 0;
-        HWND host = GetDlgItem(main, IDC_PAGE_HOST);
-        if (!host || !SendMessageTimeoutA(host, TCM_GETCURSEL, 0, 0, SMTO_ABORTIFHUNG, kWaitMs, &page)) return -1;
-        return int(LONG_PTR(page));
-    }
-    HWND VisiblePage() const {
-        for (HWND w = GetWindow(GetDlgItem(main, IDC_PAGE_HOST), GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
-            if (IsWindowVisible(w)) return w;
-        return nullptr;
-    }
+    int CurrentPage() const { return run->CurrentPage(); }
+    HWND VisiblePage() const { return lumora_e2e::VisiblePage(main); }
     void Open(const PageVisit& p) {
         PostMessageA(main, WM_COMMAND, p.command, 0);
         ASSERT_TRUE(WaitFor([&] { return CurrentPage() == p.index && VisiblePage() != nullptr; })) << p.index;
@@ -152,21 +131,18 @@ protected:
         for (HWND b : buttons) EXPECT_EQ(reached[b], 1) << "button " << GetDlgCtrlID(b);
     }
 
-    static std::string scenarioPath;
-    static std::unique_ptr<RequestLog> log;
-    std::unique_ptr<LumoraProcess> program;
+    static std::unique_ptr<LumoraRun> run;
     HWND main = nullptr;
 };
 
-std::string WindowEndToEnd::scenarioPath;
-std::unique_ptr<RequestLog> WindowEndToEnd::log;
+std::unique_ptr<LumoraRun> WindowEndToEnd::run;
 
 TEST_F(WindowEndToEnd, MinimiseGoesToTheTrayAndShowAlwaysBringsTheWindowBack) {
     ASSERT_NO_FATAL_FAILURE(StartShown());
     // The title bar's minimise box: the window leaves the screen for the tray...
     PostMessageA(main, WM_SYSCOMMAND, SC_MINIMIZE, 0);
     ASSERT_TRUE(WaitFor([this] { return !IsWindowVisible(main); }));
-    EXPECT_TRUE(program->Running());
+    EXPECT_TRUE(run->Running());
     // ...and the tray's Show brings it back at its size.
     ASSERT_NO_FATAL_FAILURE(Show());
     RECT r{};
@@ -226,15 +202,15 @@ TEST_F(WindowEndToEnd, EnterAppliesTheConfigurationAndEscapeCancelsIt) {
         return std::string(text) == "vexa";
     })) << text;
     EXPECT_TRUE(IsWindowVisible(main));
-    EXPECT_TRUE(program->Running());
+    EXPECT_TRUE(run->Running());
 
     // Enter: the page's Apply stores the SSID in force and sends it to the adapter.
     SendMessageA(ssid, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("EnterNet"));
-    log->Mark();
+    run->log.Mark();
     Key(VK_RETURN);
     EXPECT_TRUE(WaitFor([] { return ReadSetting("ActiveSetting", "SSID") == "EnterNet"; }));
     // OID_802_11_SSID, set with the 36-byte record.
-    EXPECT_TRUE(log->WaitForLine("S \\DEVICE\\{6B1D2E8A-3C47-4F20-9A51-0E7C5D3B8F14} 0D010102 36"));
+    EXPECT_TRUE(run->log.WaitForLine(ProductLine('S', "0D010102 36")));
     WriteSetting("ActiveSetting", "SSID", "vexa");
 }
 

@@ -22,9 +22,8 @@ using namespace lumora_e2e;
 
 namespace {
 
-const char kTitle[] = "Vexa Nimbeo(TM) Wireless USB Adapter Utility";
 constexpr WPARAM kWizardButton = IDC_HEADER_WIZARD, kLinkInfoButton = IDC_HEADER_LINK_INFO,
-                 kAboutButton = IDC_HEADER_ABOUT, kNext = IDC_WIZARD_NEXT, kShow = ID_TRAY_SHOW, kExit = ID_TRAY_EXIT;
+                 kAboutButton = IDC_HEADER_ABOUT, kNext = IDC_WIZARD_NEXT, kShow = ID_TRAY_SHOW;
 constexpr int kSsid = IDC_WIZARD_SSID, kWepOn = IDC_WIZARD_WEP_ON, kHexKey = IDC_WIZARD_HEX_KEY, kKey = IDC_WIZARD_KEY,
               kApply = IDC_APPLY;
 constexpr int kWirelessLine = IDC_WIZARD_WIRELESS_TEXT, kInternetLine = IDC_WIZARD_INTERNET_TEXT,
@@ -32,6 +31,9 @@ constexpr int kWirelessLine = IDC_WIZARD_WIRELESS_TEXT, kInternetLine = IDC_WIZA
 const std::string kTesting = "Connection Testing ...";
 // The checks decide 10 s after the start; the Internet one may then take its time-out.
 constexpr DWORD kVerdictMs = 10000 + 5000 + 3000;
+// How many ticks of the link monitor pass, after the wireless check reached its fourth
+// tick, before both checks would have decided.
+constexpr size_t kVerdictTicks = (kVerdictMs - 4000) / 1000;
 
 std::string Scenario() {
     return "[Driver]\nAssociationDelay=500\nRssiJitter=0\n"
@@ -146,30 +148,18 @@ protected:
     static void SetUpTestSuite() {
         WSADATA wsa{};
         WSAStartup(MAKEWORD(2, 2), &wsa);
-        char dir[MAX_PATH] = {};
-        GetTempPathA(MAX_PATH, dir);
-        scenarioPath = std::string(dir) + "lumora_wizard_e2e_scenario.ini";
-        WriteTextFile(scenarioPath, Scenario());
-        SetEnvironmentVariableA("LUMORA_SIM_SCENARIO", scenarioPath.c_str());
+        run = std::make_unique<LumoraRun>("wizard_e2e");
         RemoveAllSettings();
-        lumora = std::make_unique<LumoraProcess>();
-        if (!lumora->Start(BesideThisProgram("Lumora.exe"))) return;
-        WaitFor([] { return (mainWindow = FindProcessWindow(lumora->Id(), kTitle)) != nullptr; });
-        if (!mainWindow) return;
-        // Show switches pages only once a poll has made the adapter the current one:
-        // from the About page, Show leads elsewhere as soon as the adapter is there.
-        adapterFound = WaitFor([] {
-            PostMessageA(mainWindow, WM_COMMAND, kAboutButton, 0);
-            if (!WaitFor([] { return CurrentPage() == 4; }, 2000)) return false;
-            PostMessageA(mainWindow, WM_COMMAND, kShow, 0);
-            return WaitFor([] { return IsWindowVisible(mainWindow) && CurrentPage() != 4; }, 1000);
-        }, 30000);
+        if (!run->WriteScenario(Scenario()) || !run->Start()) return;
+        mainWindow = run->main;
+        // Show switches pages once a poll has made the adapter the current one; the
+        // steps start from the page Show chose.
+        adapterFound = run->WaitForAdapter() && run->ShowPage(kAboutButton, MainPages::kAbout);
+        run->Command(kShow);
+        adapterFound = adapterFound && WaitFor([] { return IsWindowVisible(mainWindow) && CurrentPage() != MainPages::kAbout; });
     }
     static void TearDownTestSuite() {
-        if (mainWindow) PostMessageA(mainWindow, WM_COMMAND, kExit, 0);
-        if (lumora && !lumora->WaitForExit()) lumora->Kill();
-        lumora.reset();
-        DeleteFileA(scenarioPath.c_str());
+        run.reset();
         RemoveAllSettings();
         WSACleanup();
     }
@@ -180,10 +170,7 @@ protected:
     }
 
     static int CurrentPage() { return lumora_e2e::CurrentPage(mainWindow); }
-    static bool ShowPage(WPARAM command, int page) {
-        PostMessageA(mainWindow, WM_COMMAND, command, 0);
-        return WaitFor([page] { return CurrentPage() == page; });
-    }
+    static bool ShowPage(WPARAM command, int page) { return run->ShowPage(command, page); }
     // The page of the host that carries control `id`.
     static HWND PageWith(int id) { return lumora_e2e::PageWith(mainWindow, id); }
     static std::string Text(HWND page, int id) { return ControlText(page, id); }
@@ -197,7 +184,7 @@ protected:
     };
     // Wizard button, Next, the form, Apply: the test page comes up with its test running.
     static HWND StartTest(const Network& network) {
-        if (!ShowPage(kWizardButton, 5) || !ShowPage(kNext, 6)) return nullptr;
+        if (!ShowPage(kWizardButton, MainPages::kWizardWelcome) || !ShowPage(kNext, MainPages::kWizardSetup)) return nullptr;
         HWND setup = PageWith(kSsid);
         if (!setup || Text(setup, kSsid) != "vexa") return nullptr;   // the form was reset
         SetDlgItemTextA(setup, kSsid, network.ssid.c_str());
@@ -207,18 +194,16 @@ protected:
             SetDlgItemTextA(setup, kKey, network.hexKey.c_str());
         }
         PostMessageA(setup, WM_COMMAND, MAKEWPARAM(kApply, 0), LPARAM(GetDlgItem(setup, kApply)));
-        if (!WaitFor([] { return CurrentPage() == 7; })) return nullptr;
+        if (!WaitFor([] { return CurrentPage() == MainPages::kWizardTest; })) return nullptr;
         return PageWith(kWirelessLine);
     }
 
-    static std::string scenarioPath;
-    static std::unique_ptr<LumoraProcess> lumora;
+    static std::unique_ptr<LumoraRun> run;
     static HWND mainWindow;
     static bool adapterFound;
 };
 
-std::string WizardEndToEnd::scenarioPath;
-std::unique_ptr<LumoraProcess> WizardEndToEnd::lumora;
+std::unique_ptr<LumoraRun> WizardEndToEnd::run;
 HWND WizardEndToEnd::mainWindow = nullptr;
 bool WizardEndToEnd::adapterFound = false;
 
@@ -228,7 +213,7 @@ void Report(const char* what, DWORD ms) {
 }
 
 TEST_F(WizardEndToEnd, AnAssociatedNetworkAndAReachableServerPass) {
-    ASSERT_TRUE(ShowPage(kWizardButton, 5));
+    ASSERT_TRUE(ShowPage(kWizardButton, MainPages::kWizardWelcome));
     HWND welcome = PageWith(kNext);
     ASSERT_NE(welcome, nullptr);
     EXPECT_NE(FindWindowExA(welcome, nullptr, "Static", "connect to your wireless LAN."), nullptr);
@@ -288,10 +273,13 @@ TEST_F(WizardEndToEnd, LeavingTheWizardStopsTheTestWithItsDottedLines) {
     ASSERT_NE(test, nullptr);
     ASSERT_TRUE(WaitFor([&] { return Text(test, kWirelessLine) == kTesting + "...."; }, 6000))
         << Text(test, kWirelessLine);
-    ASSERT_TRUE(ShowPage(kLinkInfoButton, 0));
+    ASSERT_TRUE(ShowPage(kLinkInfoButton, MainPages::kLinkInfo));
     const std::string wireless = Text(test, kWirelessLine), internet = Text(test, kInternetLine);
     const std::string figure = Text(test, kSignalPercent);
-    Sleep(kVerdictMs - 4000);
+    // Nothing may change for as long as the checks would have taken to decide, counted
+    // on the program's own clock: the link monitor's one-second ticks.
+    run->log.Mark();
+    ASSERT_TRUE(run->log.WaitForLines(MonitorTickLine(), kVerdictTicks, kVerdictMs + kWaitMs));
     EXPECT_EQ(Text(test, kWirelessLine), wireless);
     EXPECT_EQ(Text(test, kInternetLine), internet);
     EXPECT_EQ(wireless.rfind(kTesting, 0), 0u) << wireless;

@@ -20,7 +20,6 @@ const char kService[] = "WZCSVC";
 const char kInterfaceKey[] =
     "SOFTWARE\\Microsoft\\WZCSVC\\Parameters\\Interfaces\\{6B1D2E8A-3C47-4F20-9A51-0E7C5D3B8F14}";
 const char kAppDefaults[] = "Software\\Wine\\AppDefaults\\Lumora.exe";
-const char kTitle[] = "Vexa Nimbeo(TM) Wireless USB Adapter Utility";
 // How long the stand-in stays "stop pending": long enough that a start sent at once fails.
 constexpr DWORD kStopDelayMs = 1500;
 
@@ -75,21 +74,16 @@ protected:
         }
 
         SHSetValueA(HKEY_CURRENT_USER, kAppDefaults, "Version", REG_SZ, "winxp", 6);
-        SetEnvironmentVariableA("LUMORA_SIM_SCENARIO", nullptr);   // the built-in machine
-        char temp[MAX_PATH] = {};
-        GetTempPathA(MAX_PATH, temp);
-        log = std::make_unique<RequestLog>(std::string(temp) + "lumora_e2e_wzc_requests.log");
+        // No scenario written: the simulator runs its built-in machine.
+        run = std::make_unique<LumoraRun>("e2e_wzc");
     }
     // Each step gets a running program that started with the interface left to the
     // service (a step that exited it leaves the next one a fresh start).
     static void StartProgram() {
         DWORD flags = 0x0000000B;
         SHSetValueA(HKEY_LOCAL_MACHINE, kInterfaceKey, "ControlFlags", REG_DWORD, &flags, sizeof flags);
-        log->Mark();
-        mainWindow = nullptr;
-        program = std::make_unique<LumoraProcess>();
-        if (program->Start(BesideThisProgram("Lumora.exe")))
-            WaitFor([] { return (mainWindow = FindProcessWindow(program->Id(), kTitle)) != nullptr; });
+        run->Start();
+        mainWindow = run->main;
     }
     static bool StartStandIn() {
         SC_HANDLE manager = OpenSCManagerA(nullptr, nullptr, SC_MANAGER_ALL_ACCESS);
@@ -100,8 +94,7 @@ protected:
         return started;
     }
     static void TearDownTestSuite() {
-        program.reset();
-        log.reset();
+        run.reset();
         SC_HANDLE manager = OpenSCManagerA(nullptr, nullptr, SC_MANAGER_ALL_ACCESS);
         SC_HANDLE service = manager ? OpenServiceA(manager, kService, SERVICE_ALL_ACCESS) : nullptr;
         if (service) {
@@ -117,21 +110,19 @@ protected:
     }
     void SetUp() override {
         ASSERT_TRUE(serviceMade) << "the stand-in service could not be installed and started: " << failure;
-        if (!program || !program->Running()) StartProgram();
+        if (!run->Running()) StartProgram();
         ASSERT_NE(mainWindow, nullptr) << "Lumora's main window never appeared";
     }
 
     static bool serviceMade;
     static std::string failure;
-    static std::unique_ptr<LumoraProcess> program;
-    static std::unique_ptr<RequestLog> log;
+    static std::unique_ptr<LumoraRun> run;
     static HWND mainWindow;
 };
 
 bool ZeroConfigHandOff::serviceMade = false;
 std::string ZeroConfigHandOff::failure;
-std::unique_ptr<LumoraProcess> ZeroConfigHandOff::program;
-std::unique_ptr<RequestLog> ZeroConfigHandOff::log;
+std::unique_ptr<LumoraRun> ZeroConfigHandOff::run;
 HWND ZeroConfigHandOff::mainWindow = nullptr;
 
 TEST_F(ZeroConfigHandOff, StartUpStopsTheServiceOnXp) {
@@ -141,9 +132,9 @@ TEST_F(ZeroConfigHandOff, StartUpStopsTheServiceOnXp) {
 
 TEST_F(ZeroConfigHandOff, ExitMarksTheInterfaceAndStartsTheServiceAgain) {
     // A hand-back needs the adapter the poll found.
-    ASSERT_TRUE(log->WaitForLine(ProductFoundLine(), kOnePoll + 5000));
+    ASSERT_TRUE(run->log.WaitForLine(ProductFoundLine(), kOnePoll + 5000));
     PostMessageA(mainWindow, WM_COMMAND, ID_TRAY_EXIT, 0);
-    ASSERT_TRUE(program->WaitForExit());
+    ASSERT_TRUE(run->WaitForExit());
     EXPECT_EQ(ControlFlags(), 0x0000800Bu);   // bit 15 added, the others kept
     EXPECT_TRUE(WaitFor([] {
         DWORD s = ServiceState();
@@ -157,10 +148,10 @@ TEST_F(ZeroConfigHandOff, ExitWithTheServiceRunningAndTheFlagClearLeavesItRunnin
     ASSERT_TRUE(WaitFor([] { return ServiceState() == SERVICE_STOPPED; }));   // start-up's stop
     ASSERT_TRUE(StartStandIn());
     ASSERT_TRUE(WaitFor([] { return ServiceState() == SERVICE_RUNNING; }));
-    ASSERT_TRUE(log->WaitForLine(ProductFoundLine(), kOnePoll + 5000));
+    ASSERT_TRUE(run->log.WaitForLine(ProductFoundLine(), kOnePoll + 5000));
 
     PostMessageA(mainWindow, WM_COMMAND, ID_TRAY_EXIT, 0);
-    ASSERT_TRUE(program->WaitForExit());
+    ASSERT_TRUE(run->WaitForExit());
     EXPECT_EQ(ControlFlags(), 0x0000800Bu);
     // A start sent while the service was still stopping would have failed and left it
     // stopped for good; give it well beyond its stop delay to show that.

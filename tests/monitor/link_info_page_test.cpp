@@ -12,8 +12,7 @@
 #include "monitor/link_notifier.h"
 #include "kit/link_journal.h"
 #include "profiles/profile_apply.h"
-#include "support/fake_dialog_window.h"
-#include "support/sim_page_services.h"
+#include "support/sim_bench.h"
 
 namespace {
 
@@ -52,9 +51,7 @@ public:
                                {"NextProfile", "Cafe"}});
         env.profile("Cafe", {{"SSID", "CafeNet"}, {"OperationMode", "0"}, {"WepEnabled", "0"},
                              {"NextProfile", "end"}});
-        page.attachWindow(&window);
-        routeNotifications(controls, page);
-        page.DispatchInitDialog();
+        env.create(page);
     }
     ~MonitorRig() { SetTrayIcon(nullptr); }
 
@@ -83,9 +80,9 @@ public:
         return out;
     }
 
-    SimPageServices env;
-    FakeControls controls;
-    FakeDialogWindow window{&controls};
+    SimBench env;
+    FakeControls& controls = env.controls;
+    FakeDialogWindow& window = env.window;
     FakeTrayShell trayShell;
     CSystemTray tray{trayShell, [](const std::string&, const std::string& d) { return d; }};
     bool trayCreated = false;

@@ -5,8 +5,7 @@
 #include "controls/fake_tray_shell.h"
 #include "controls/system_tray.h"
 #include "monitor/link_info_page.h"
-#include "support/fake_dialog_window.h"
-#include "support/sim_page_services.h"
+#include "support/sim_bench.h"
 
 class LinkMonitorRig {
 public:
@@ -24,8 +23,7 @@ public:
         env.profile("FactoryDefault", {{"NextProfile", "A"}});
         env.profile("A", {{"SSID", "NoSuchNet"}, {"WepEnabled", "0"}, {"AutoSearch", "0"}, {"NextProfile", "B"}});
         env.profile("B", {{"SSID", "NoSuchNet2"}, {"WepEnabled", "0"}, {"AutoSearch", "0"}, {"NextProfile", "A"}});
-        page.attachWindow(&window);
-        page.DispatchInitDialog();
+        env.create(page);
     }
     ~LinkMonitorRig() { SetTrayIcon(nullptr); }
     LinkMonitorRig(const LinkMonitorRig&) = delete;
@@ -37,9 +35,8 @@ public:
         page.OnTimer(LinkInfoPage::kTimer);
     }
 
-    SimPageServices env;
-    FakeControls controls;
-    FakeDialogWindow window{&controls};
+    SimBench env;
+    FakeControls& controls = env.controls;
     FakeTrayShell trayShell;
     CSystemTray tray{trayShell, [](const std::string&, const std::string& d) { return d; }};
     LinkInfoPage page{env.services};

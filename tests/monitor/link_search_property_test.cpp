@@ -10,11 +10,9 @@
 #include <vector>
 
 #include "monitor/link_info_page.h"
-#include "kit/page_services.h"
 #include "profiles/chain_checker.h"
 #include "sim/sim_scenario.h"
-#include "support/fake_dialog_window.h"
-#include "support/sim_page_services.h"
+#include "support/sim_bench.h"
 
 namespace {
 
@@ -30,13 +28,10 @@ const std::vector<std::string> kNames = {"Home",          "HOME",     "Office", 
 TEST(LinkSearchProperty, TheSettingsInForceAreNeverEmptiedOrTakenFromTheStoresOwnKeys) {
     for (unsigned seed = 1; seed <= 20; ++seed) {
         std::mt19937 rng(seed);
-        SimPageServices env(ParseScenario(kNobodyInRange));
+        SimBench env(ParseScenario(kNobodyInRange));
         ASSERT_NE(env.adapter, nullptr);
-        ChainChecker chain;
-        PageServices services{chain.store, env.desktop, env.texts, env.dialogs};
-        FakeControls controls;
-        FakeDialogWindow window{&controls};
-        for (int id : {IDC_LINK_STATUS, IDC_LINK_SSID, IDC_LINK_TX_RATE, IDC_LINK_CHANNEL}) controls.addEdit(id);
+        ChainChecker& chain = env.chain;
+        for (int id : {IDC_LINK_STATUS, IDC_LINK_SSID, IDC_LINK_TX_RATE, IDC_LINK_CHANNEL}) env.controls.addEdit(id);
         auto pick = [&]() -> const std::string& { return kNames[rng() % kNames.size()]; };
 
         for (const char* p : {"Home", "Office", "Lab"}) {
@@ -49,9 +44,8 @@ TEST(LinkSearchProperty, TheSettingsInForceAreNeverEmptiedOrTakenFromTheStoresOw
         chain.settings.writeValue("ActiveSetting", "OperationMode", "0");
         chain.settings.writeValue("ActiveSetting", "AutoSearch", "0");
 
-        LinkInfoPage page{services};
-        page.attachWindow(&window);
-        page.DispatchInitDialog();
+        LinkInfoPage page{env.services};
+        env.create(page);
         for (int step = 0; step < 200; ++step) {
             const ChainChecker::Active before = chain.active();
             const unsigned roll = rng() % 16;

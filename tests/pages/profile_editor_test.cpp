@@ -10,7 +10,7 @@
 #include "profiles/wep_key_fields.h"
 #include "support/fake_dialog_window.h"
 #include "support/profile_editor_controls.h"
-#include "support/sim_page_services.h"
+#include "support/sim_bench.h"
 
 namespace {
 
@@ -19,9 +19,7 @@ protected:
     void open(EditorMode mode) {
         addProfileEditorControls(controls);
         editor.mode = mode;
-        editor.attachWindow(&window);
-        routeNotifications(controls, editor);
-        editor.DispatchInitDialog();
+        env.create(editor);
         controls.events.clear();
         env.sim.ClearRequestLog();
     }
@@ -32,9 +30,9 @@ protected:
     }
     std::vector<std::string> channelItems() const { return controls.at(IDC_EDITOR_CHANNEL).items; }
 
-    SimPageServices env;
-    FakeControls controls;
-    FakeDialogWindow window{&controls};
+    SimBench env;
+    FakeControls& controls = env.controls;
+    FakeDialogWindow& window = env.window;
     ProfileEditorDialog editor{env.services};
 };
 

@@ -51,9 +51,7 @@ protected:
         controls.addStatic(IDC_WIZARD_HEX_REMARK);
         controls.addButton(IDC_APPLY);
         controls.addButton(IDC_CANCEL_IMAGE);
-        page.attachWindow(&window);
-        route(page);
-        page.DispatchInitDialog();
+        create(page);
         page.PrepareSetup();
     }
 

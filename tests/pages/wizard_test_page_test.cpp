@@ -19,8 +19,7 @@ protected:
         for (int id : {IDC_WIZARD_WIRELESS_TEXT, IDC_WIZARD_INTERNET_TEXT, IDC_SIGNAL_PERCENT, IDC_QUALITY_PERCENT,
                        IDC_TX_FIGURE, IDC_RX_FIGURE})
             controls.addStatic(id);
-        page.attachWindow(&window);
-        page.DispatchInitDialog();
+        create(page);
     }
 
     // Puts a network in force the way the setup page's Apply does.

@@ -2,28 +2,16 @@
 // and associates when the profile fits a network in range.
 #include <gtest/gtest.h>
 
-#include "adapter/adapter_context.h"
-#include "adapter/q_adapter_info.h"
-#include "adapter/q_adapter_list.h"
-#include "profiles/memory_settings_store.h"
 #include "profiles/profile_apply.h"
-#include "profiles/profile_store.h"
-#include "sim/sim_adapter_library.h"
-#include "support/fake_desktop.h"
+#include "support/sim_bench.h"
 
 namespace {
 
-class ApplySimTest : public ::testing::Test {
+class ApplySimTest : public ::testing::Test, public SimBench {
 protected:
     void SetUp() override {
-        sim.SetClock([this] { return desktop.now; });
-        adapter = list.FindByDescription(kSimProductDescription);
         ASSERT_NE(adapter, nullptr);
-        ASSERT_TRUE(adapter->IsUsable());  // as the main window's poll checks it
-        sim.ClearRequestLog();
-    }
-    void profile(const std::string& name, const std::vector<std::pair<std::string, std::string>>& values) {
-        for (const auto& v : values) settings.writeValue(name, v.first, v.second);
+        ASSERT_TRUE(polled);
     }
     // Lets the simulated association delay pass, then reads the link.
     bool linkUp() {
@@ -37,14 +25,6 @@ protected:
             if (e.oid != OID_PRIVATE_COMMAND) out.push_back(e.oid);
         return out;
     }
-
-    FakeDesktop desktop;
-    SimAdapterLibrary sim;
-    AdapterContext adapterContext{sim, desktop};
-    QAdapterList list{adapterContext};
-    QAdapterInfo* adapter = nullptr;
-    MemorySettingsStore settings;
-    ProfileStore store{settings};
 };
 
 TEST_F(ApplySimTest, OpenNetworkAssociates) {

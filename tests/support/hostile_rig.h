@@ -1,37 +1,22 @@
 #pragma once
-// What the fuzz targets of the pages stand on: the product's adapter, found through a
-// lying driver (hostile_library.h) in front of the simulated one, as the current adapter
-// record; a store with the checker of chain_checker.h over it, filled from the input
-// with the values a hand edit could leave; and the services a page reaches.
+// What the fuzz targets of the pages stand on: the bench (sim_bench.h) with a lying
+// driver (hostile_library.h) in front of the simulated one, and a store filled from the
+// input with the values a hand edit could leave, the checker of chain_checker.h over it.
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
-#include <utility>
 #include <vector>
 
-#include "adapter/adapter_context.h"
-#include "adapter/current_adapter.h"
-#include "adapter/q_adapter_list.h"
-#include "language/language_texts.h"
-#include "kit/page_services.h"
-#include "profiles/chain_checker.h"
-#include "sim/sim_scenario.h"
-#include "support/fake_desktop.h"
-#include "support/fake_text_source.h"
 #include "support/hostile_library.h"
-#include "support/sim_page_services.h"
+#include "support/sim_bench.h"
 
-class HostileRig {
+class HostileRig : public SimBench {
 public:
     explicit HostileRig(std::function<uint8_t()> nextByte)
-        : next(nextByte), sim(DefaultScenario()), hostile(sim, std::move(nextByte)) {
-        sim.SetClock([this] { return desktop.now; });
-        adapter = list.FindByDescription(kSimProductDescription);
-        SetCurrentAdapter(adapter);
-    }
-    ~HostileRig() { SetCurrentAdapter(nullptr); }
-    HostileRig(const HostileRig&) = delete;
-    HostileRig& operator=(const HostileRig&) = delete;
+        : SimBench(DefaultScenario(),
+                   [&nextByte](SimAdapterLibrary& s) { return std::make_unique<HostileLibrary>(s, nextByte); }),
+          next(std::move(nextByte)), hostile(static_cast<HostileLibrary&>(library())) {}
 
     // A value a hand edit could leave: one of the texts each setting takes, a number out
     // of every range, non-digits, a long key, names of profiles and of the own sections.
@@ -57,15 +42,5 @@ public:
     }
 
     std::function<uint8_t()> next;
-    FakeDesktop desktop;
-    SimAdapterLibrary sim;
-    HostileLibrary hostile;
-    AdapterContext adapterContext{hostile, desktop};
-    QAdapterList list{adapterContext};
-    QAdapterInfo* adapter = nullptr;
-    ChainChecker chain;
-    FakeTextSource textSource;
-    LanguageTexts texts{textSource};
-    RecordingDialogRunner dialogs;
-    PageServices services{chain.store, desktop, texts, dialogs};
+    HostileLibrary& hostile;
 };
