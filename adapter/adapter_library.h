@@ -71,5 +71,6 @@ public:
     // (Named so as not to meet the Win32 macros CreateEvent and friends.)
     // Auto-reset, initially non-signalled; name empty for an unnamed event. 0 on failure.
     virtual EventHandle CreateSignalEvent(const std::string& name) = 0;
+    virtual void ResetSignalEvent(EventHandle event) = 0;
     virtual void CloseSignalEvent(EventHandle event) = 0;
 };

@@ -124,6 +124,9 @@ EventHandle AdapterLibraryWin32::CreateSignalEvent(const std::string& name) {
     HANDLE e = CreateEventA(nullptr, FALSE, FALSE, name.empty() ? nullptr : name.c_str());
     return reinterpret_cast<EventHandle>(e);
 }
+void AdapterLibraryWin32::ResetSignalEvent(EventHandle event) {
+    if (event) ResetEvent(reinterpret_cast<HANDLE>(event));
+}
 void AdapterLibraryWin32::CloseSignalEvent(EventHandle event) {
     if (event) CloseHandle(reinterpret_cast<HANDLE>(event));
 }

@@ -31,6 +31,7 @@ public:
     uint32_t MakeNdisRequest(LibHandle adapter, NdisRequest& request, EventHandle event) override;
     std::string GetNetCardRegistryPath() override;
     EventHandle CreateSignalEvent(const std::string& name) override;
+    void ResetSignalEvent(EventHandle event) override;
     void CloseSignalEvent(EventHandle event) override;
 
 private:

@@ -49,7 +49,11 @@ PrivateChannel::~PrivateChannel() {
 }
 
 EventHandle PrivateChannel::Event() {
-    if (event_ == 0) event_ = library_.CreateSignalEvent(kPrivateChannelEventName);
+    if (event_ != 0) return event_;
+    event_ = library_.CreateSignalEvent(kPrivateChannelEventName);
+    // The name may open an event another part of the process left signalled: reset it
+    // once, when made. From then on each request clears it when it starts.
+    if (event_ != 0) library_.ResetSignalEvent(event_);
     return event_;
 }
 

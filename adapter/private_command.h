@@ -56,7 +56,8 @@ public:
     PrivateChannel(const PrivateChannel&) = delete;
     PrivateChannel& operator=(const PrivateChannel&) = delete;
 
-    // The reset event "OiderComOverlappedEvent"; 0 when it cannot be made.
+    // The event "OiderComOverlappedEvent", made and reset on first use and kept; 0 when it
+    // cannot be made.
     EventHandle Event();
     // A kPrivatePacketBytes buffer, or null when there is no memory for it.
     uint8_t* Packet();

@@ -250,9 +250,8 @@ bool QAdapterInfo::SendPrivateCommand(PrivateCommandRecord& record) {
     AdapterLibrary& lib = context_->library();
     PrivateChannel& channel = context_->privateChannel();
     const EventHandle channelEvent = channel.Event();
-    // The event is kept from one command to the next and not reset before each: the
-    // library is asked to wait, and a request started on an event clears it anyway, so a
-    // reset would only add a trip to the kernel for each of the five commands a second.
+    // The channel resets its event once, when made; a reset before each of the five
+    // commands a second would only add a trip to the kernel.
     if (channelEvent == 0) return false;
     uint8_t* packet = channel.Packet();
     if (!packet) return false;

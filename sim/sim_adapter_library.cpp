@@ -175,6 +175,8 @@ EventHandle SimAdapterLibrary::CreateSignalEvent(const std::string& name) {
     return e;
 }
 
+void SimAdapterLibrary::ResetSignalEvent(EventHandle) {}
+
 void SimAdapterLibrary::CloseSignalEvent(EventHandle event) {
     if (events_.erase(event)) ++eventsClosed_;
 }

@@ -86,6 +86,7 @@ public:
     uint32_t MakeNdisRequest(LibHandle adapter, NdisRequest& request, EventHandle event) override;
     std::string GetNetCardRegistryPath() override;
     EventHandle CreateSignalEvent(const std::string& name) override;
+    void ResetSignalEvent(EventHandle event) override;
     void CloseSignalEvent(EventHandle event) override;
 
     // Which enumeration variant was opened last: 49 or 50 (0 none yet).

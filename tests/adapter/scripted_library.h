@@ -52,6 +52,7 @@ public:
     }
     std::string GetNetCardRegistryPath() override { return sim_.GetNetCardRegistryPath(); }
     EventHandle CreateSignalEvent(const std::string& n) override { return sim_.CreateSignalEvent(n); }
+    void ResetSignalEvent(EventHandle e) override { sim_.ResetSignalEvent(e); }
     void CloseSignalEvent(EventHandle e) override { sim_.CloseSignalEvent(e); }
 
 private:

@@ -34,6 +34,7 @@ public:
     void CloseAdapter(LibHandle a) override { sim_.CloseAdapter(a); }
     std::string GetNetCardRegistryPath() override { return sim_.GetNetCardRegistryPath(); }
     EventHandle CreateSignalEvent(const std::string& n) override { return sim_.CreateSignalEvent(n); }
+    void ResetSignalEvent(EventHandle e) override { sim_.ResetSignalEvent(e); }
     void CloseSignalEvent(EventHandle e) override { sim_.CloseSignalEvent(e); }
 
     uint32_t MakeNdisRequest(LibHandle a, NdisRequest& r, EventHandle ev) override {

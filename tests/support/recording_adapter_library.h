@@ -76,5 +76,6 @@ public:
     }
     std::string GetNetCardRegistryPath() override { return ""; }
     EventHandle CreateSignalEvent(const std::string&) override { return 11; }
+    void ResetSignalEvent(EventHandle) override {}
     void CloseSignalEvent(EventHandle) override {}
 };

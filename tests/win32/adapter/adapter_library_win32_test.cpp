@@ -72,6 +72,10 @@ TEST(W32N50Abi, RequestOperationsByNameEnumerationByOrdinalOnly) {
 }
 
 TEST(W32N50Abi, EnumerateProbeAssociateAndReadTheSnapshot) {
+    // Another part of the process left the channel's event signalled: the channel resets it
+    // when it first opens it, or a command could wait on a stale signal.
+    HANDLE left = CreateEventA(nullptr, FALSE, TRUE, "OiderComOverlappedEvent");
+    ASSERT_NE(left, nullptr);
     AdapterLibraryWin32 lib;
     ASSERT_TRUE(lib.IsLoaded());
     DesktopWin32 desktop;
@@ -129,6 +133,8 @@ TEST(W32N50Abi, EnumerateProbeAssociateAndReadTheSnapshot) {
     HANDLE channel = OpenEventA(EVENT_ALL_ACCESS, FALSE, "OiderComOverlappedEvent");
     EXPECT_NE(channel, nullptr);
     if (channel) CloseHandle(channel);
+    EXPECT_EQ(WaitForSingleObject(left, 0), static_cast<DWORD>(WAIT_TIMEOUT));
+    CloseHandle(left);
     EXPECT_FALSE(lib.GetNetCardRegistryPath().empty());
 
     // The request log names the SSID set: length 7, then "WineNet".
