@@ -1,5 +1,6 @@
 #include "monitor/link_info_page.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "adapter/current_adapter.h"
@@ -147,14 +148,17 @@ void LinkInfoPage::showDisconnected(QAdapterInfo& adapter) {
     if (linkSeen_ == LinkSeen::Up) RecordLinkEvent(LinkEvent::LinkLost);
     linkSeen_ = LinkSeen::Down;
     setTray(IDI_TRAY_NO_SIGNAL, kTipNoConnect);
-    controls().showText(IDC_LINK_SSID, adapter.GetSsidText());
     display_.showSignal(controls(), 0, 0);
     statusText_ = kNetworkSearch;
     // Ad hoc with nobody to join: there is nothing to search for, the network is ours.
     if (services_.store.readValue(ProfileName::ActiveSetting, ProfileValue::OperationMode) == ProfileText::AdHoc) {
+        controls().showText(IDC_LINK_SSID, adapter.GetSsidText());
         controls().showText(IDC_LINK_STATUS, kJoined + adapter.GetBssidText());
         return;
     }
+    // Every step of the search names what it looks for in the SSID field, so the field
+    // is told once, by the step: the adapter's own SSID would show for no time at all,
+    // and each change repaints it, hidden or not.
     searchStep();
 }
 
@@ -212,6 +216,7 @@ void LinkInfoPage::resetSearch() {
     retryCount_ = 0;
     dotTrail_.clear();
     searchEndNoted_ = false;
+    switchesNoted_.clear();
 }
 
 std::string LinkInfoPage::nextProfileOf(const std::string& profile) const {
@@ -262,7 +267,10 @@ void LinkInfoPage::searchStep() {
     searchProfile_ = next;
     c.showText(IDC_LINK_SSID, kAutoSearchProfile + searchProfile_);
     switchToProfile(applyContext(), searchProfile_);
-    RecordLinkEvent(LinkEvent::SearchSwitch, {searchProfile_});
+    if (std::find(switchesNoted_.begin(), switchesNoted_.end(), searchProfile_) == switchesNoted_.end()) {
+        switchesNoted_.push_back(searchProfile_);
+        RecordLinkEvent(LinkEvent::SearchSwitch, {searchProfile_});
+    }
     waitCount_ = 0;
 }
 

@@ -12,6 +12,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "controls/header_row.h"
 #include "controls/page_base.h"
@@ -101,6 +102,10 @@ private:
     // journal costs the driver no request of its own.
     int linkUpStrength_ = -1;
     bool searchEndNoted_ = false;
+    // Profiles this search has switched to. A chain that leads back on itself is searched
+    // for ever; its first round is news, every later one would push the rest out of the
+    // journal and put a balloon up every few seconds.
+    std::vector<std::string> switchesNoted_;
     uint64_t journalShown_ = 0;
     LinkDisplay display_;
     HeaderRow header_;

@@ -448,6 +448,30 @@ TEST_F(LinkJournalTest, DropSearchSwitchAndReturnAreJournalledInOrderWithBalloon
     EXPECT_EQ(balloons().size(), 4u);
 }
 
+// A chain that leads back on itself is searched for ever: its first round is journalled
+// and told, the rounds after it are not, until the search starts over.
+TEST_F(LinkJournalTest, AChainSearchedRoundAndRoundIsToldOnce) {
+    ASSERT_TRUE(connectHome());
+    env.store.writeValue("Cafe", "NextProfile", "Office");
+    loseLink(false);
+    const std::vector<std::string> firstRound = {
+        "Link up: HomeNet (00-11-22-33-44-01), channel 6, signal 100 %", "Link lost",
+        "Search: re-applying the settings in force (HomeNet)", "Search: switched to profile Office",
+        "Search: switched to profile Cafe"};
+    for (int t = 0; t < 54; ++t) tick();   // eight switches, four rounds
+    EXPECT_EQ(active("ProfileName"), "Cafe");
+    EXPECT_EQ(lines(), firstRound);
+    EXPECT_EQ(balloons().size(), 3u);
+
+    page.restartSearch();   // the user starts over: a new search, news again
+    for (int t = 0; t < 12; ++t) tick();
+    std::vector<std::string> expected = firstRound;
+    for (const char* line : {"Search: re-applying the settings in force (CafeNet)", "Search: switched to profile Office"})
+        expected.push_back(line);
+    EXPECT_EQ(lines(), expected);
+    EXPECT_EQ(balloons().size(), 4u);
+}
+
 TEST(LinkJournalBound, KeepsTheNewest200AndFillsInOnlyTheDetailsItHas) {
     LinkJournal journal(nullptr, [] { return std::string("t"); });
     for (int i = 0; i < 250; ++i) journal.record(LinkEvent::SearchSwitch, {std::to_string(i)});

@@ -51,7 +51,10 @@ std::string Record(LinkMonitorRig::Link link, int ticks) {
     std::ostringstream out;
     for (int t = 1; t <= ticks; ++t) {
         rig.env.sim.ClearRequestLog();
+        rig.controls.textSets.clear();
         rig.tick();
+        // A field is told once a tick at most: what it ends up showing.
+        for (const auto& [id, sets] : rig.controls.textSets) EXPECT_LE(sets, 1) << "tick " << t << ", field " << id;
         out << "tick " << t << '\n';
         for (const SimRequestLogEntry& e : rig.env.sim.RequestLog()) out << FormatLogLine(e) << '\n';
         out << Shown(rig);

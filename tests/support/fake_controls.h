@@ -43,6 +43,8 @@ public:
 
     // Texts set to what they already were: each is a needless repaint in the program.
     int unchangedTextSets = 0;
+    // Texts set, by control id (cleared by whoever counts).
+    std::map<int, int> textSets;
 
     struct Control {
         Kind kind = Kind::Static;
@@ -207,6 +209,7 @@ public:
         if (!c) return;
         if (c->kind == Kind::ComboBox || c->kind == Kind::ListBox) return;
         if (c->text == text) ++unchangedTextSets;
+        ++textSets[id];
         c->text = text;
         if (c->kind == Kind::Edit) {
             c->selStart = c->selEnd = 0;
