@@ -34,11 +34,51 @@ void DialogHost::setDialogColours(COLORREF background, COLORREF text) {
 }
 
 INT_PTR DialogHost::runModal(HWND parent) {
+    // DialogBoxParam's loop, less one round trip to the window server for every message
+    // of the dialog's life (the main window's lasts all day): that loop peeks before each
+    // wait; this one peeks only until the queue first runs dry, shows the dialog then as
+    // DialogBoxParam does, and from there on simply waits. The owner is disabled while
+    // the dialog runs, and keyboard navigation goes through IsDialogMessage, as there.
     modal_ = true;
-    INT_PTR result = DialogBoxParamA(resources_, MAKEINTRESOURCEA(dialog_.templateId()), parent,
+    ended_ = false;
+    result_ = 0;
+    HWND owner = parent != nullptr ? GetAncestor(parent, GA_ROOT) : nullptr;
+    const bool disabledOwner = owner != nullptr && IsWindowEnabled(owner);
+    if (disabledOwner) EnableWindow(owner, FALSE);
+    HWND dialog = CreateDialogParamA(resources_, MAKEINTRESOURCEA(dialog_.templateId()), parent,
                                      &DialogHost::dialogProc, reinterpret_cast<LPARAM>(this));
+    if (dialog == nullptr) {
+        if (disabledOwner) EnableWindow(owner, TRUE);
+        modal_ = false;
+        return -1;
+    }
+    bool shown = false;
+    MSG msg{};
+    while (!ended_ && IsWindow(dialog)) {
+        if (!shown) {
+            if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                shown = true;
+                ShowWindow(dialog, SW_SHOWNORMAL);
+                continue;
+            }
+        } else {
+            const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+            if (got == 0) {
+                PostQuitMessage(static_cast<int>(msg.wParam));   // for the loop around ours
+                break;
+            }
+            if (got < 0) break;
+        }
+        if (!IsDialogMessageA(dialog, &msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+    }
+    // The owner first, so that it takes the activation when the dialog goes.
+    if (disabledOwner) EnableWindow(owner, TRUE);
+    if (IsWindow(dialog)) DestroyWindow(dialog);
     modal_ = false;
-    return result;
+    return result_;
 }
 
 HWND DialogHost::createModeless(HWND parent) {
@@ -205,10 +245,13 @@ void DialogHost::killTimer(unsigned timerId) {
 
 void DialogHost::endDialog(int result) {
     if (hwnd_ == nullptr) return;
-    if (modal_)
-        EndDialog(hwnd_, result);
-    else
+    if (modal_) {
+        // runModal's loop sees it after the message being handled.
+        ended_ = true;
+        result_ = result;
+    } else {
         DestroyWindow(hwnd_);
+    }
 }
 
 void DialogHost::sendCommand(int id, int code) {

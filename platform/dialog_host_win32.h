@@ -79,6 +79,9 @@ private:
     HINSTANCE resources_;
     HWND hwnd_ = nullptr;
     bool modal_ = false;
+    // A modal dialog's end, asked by endDialog, and its result.
+    bool ended_ = false;
+    INT_PTR result_ = 0;
     ControlsWin32 controls_;
     std::vector<std::unique_ptr<ControlWindowWin32>> attached_;
     std::vector<std::unique_ptr<DialogHost>> children_;
