@@ -26,49 +26,21 @@
 #include "profiles/memory_settings_store.h"
 #include "profiles/profile_store.h"
 #include "resources/resource_ids.h"
+#include "viewer_window.h"
 
 namespace {
 
 const int kPageOfHeader[] = {5, 0, 1, 2, 3, 4};
 
-// A page whose header row is made of hover buttons, all but its own picture.
-class ViewerPage : public PageBase {
+class Viewer : public ViewerWindow {
 public:
-    ViewerPage(int templateId, int ownHeader) : PageBase(templateId), own_(ownHeader) {}
-    bool OnInitDialog() override {
-        header_.attach(*window(), own_);
-        return true;
-    }
-    void OnMouseMove(int, int) override { header_.showNormal(); }
-
-private:
-    int own_;
-    HeaderRow header_;
-};
-
-class Viewer : public Dialog {
-public:
-    Viewer(int page, bool switchOnClick) : Dialog(IDD_MAIN_WINDOW), page_(page), switchOnClick_(switchOnClick) {}
-    PageHost host;
-    std::vector<std::unique_ptr<ViewerPage>> pages;
+    Viewer(int page, bool switchOnClick) : page_(page), switchOnClick_(switchOnClick) {}
 
     bool OnInitDialog() override {
         HWND self = reinterpret_cast<HWND>(window()->ref());
         SendMessageA(self, WM_SETICON, ICON_BIG,
                      reinterpret_cast<LPARAM>(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_APPLICATION_ICON))));
-        window()->resizeClient(662, 651);
-        window()->attachControl(IDC_PAGE_HOST, host);
-        SetWindowPos(GetDlgItem(self, IDC_PAGE_HOST), nullptr, -4, 75, 670, 600, SWP_NOZORDER | SWP_NOACTIVATE);
-        const int ids[] = {IDD_LINK_INFO_PAGE, IDD_CONFIGURATION_PAGE, IDD_SECURITY_PAGE, IDD_SITE_SURVEY_PAGE,
-                           IDD_ABOUT_PAGE, IDD_WIZARD_WELCOME_PAGE, IDD_WIZARD_SETUP_PAGE, IDD_WIZARD_TEST_PAGE};
-        const int own[] = {IDC_HEADER_LINK_INFO, IDC_HEADER_CONFIG, IDC_HEADER_SECURITY, IDC_HEADER_SITE_SURVEY,
-                           IDC_HEADER_ABOUT, 0, 0, 0};
-        const char* titles[] = {"Link Info.", "Configuration", "Security", "SiteSurvey", "About", "Wizard", "Wizard", "Wizard"};
-        for (int i = 0; i < 8; ++i) {
-            pages.push_back(std::make_unique<ViewerPage>(ids[i], own[i]));
-            window()->createChild(*pages.back());
-            host.AddPage(titles[i], static_cast<uint32_t>(i), pages.back().get());
-        }
+        makePages();
         host.SelectPage(page_);
         return true;
     }

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# What Lumora costs under Wine beside two yardsticks built the same way: a bare dialog,
-# and a dialog that imports the same system DLLs and loads W32N50.dll. Prints one table:
-# process start to first poll and the working set at that moment (medians of interleaved
-# runs), and the CPU each program uses while it sits in the tray, Lumora both connected
-# and searching, and with Link Info shown.
+# What Lumora costs under Wine beside three yardsticks built the same way: a bare dialog,
+# a dialog that imports the same system DLLs and loads W32N50.dll, and that dialog again
+# with Lumora's main window and eight page windows made hidden from Lumora's templates
+# (windows_dialog.exe: what the windows alone cost). Prints one table: process start to
+# first poll and the working set at that moment (medians of interleaved runs), and the
+# CPU each program uses while it sits in the tray, Lumora connected, searching (in the
+# search's first minute, and after it) and with Link Info shown.
 #   tools/startup/measure_startup.sh [runs] [idle seconds] [idle runs] [other Lumora bin dir ...]
 #   (defaults 9, 60, 3; uses $LUMORA_BUILD or build). Each other bin dir (a copy of an
 #   earlier build's bin folder holding Lumora.exe and W32N50.dll) gets a column of its own,
@@ -24,7 +26,7 @@ win="$build/$LUMORA_WINEARCH"
 toolchain=$([ "$LUMORA_WINEARCH" = win64 ] && echo mingw-x86_64 || echo mingw-i686)
 if [ -z "${DISPLAY:-}" ]; then
   scripts/configure-windows "$win" "$root/cmake/$toolchain.cmake"
-  cmake --build "$win" --target Lumora W32N50 bare_dialog imports_dialog startup_cost -j 2 >/dev/null
+  cmake --build "$win" --target Lumora W32N50 bare_dialog imports_dialog windows_dialog startup_cost -j 2 >/dev/null
   scripts/wine-prefix "$win/wineprefix" "$LUMORA_WINEARCH"
   exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$runs" "$idle_seconds" "$idle_runs" "${others[@]}"
 fi
@@ -39,9 +41,9 @@ cd "$bin"
 wineserver -p 60        # one server for every run, so each pays the same
 
 # The programs, by column: name and the folder it runs from.
-names=(bare imports Lumora)
-dirs=("$bin" "$bin" "$bin")
-exes=(bare_dialog.exe imports_dialog.exe Lumora.exe)
+names=(bare imports windows Lumora)
+dirs=("$bin" "$bin" "$bin" "$bin")
+exes=(bare_dialog.exe imports_dialog.exe windows_dialog.exe Lumora.exe)
 for i in "${!others[@]}"; do
   names+=("Lumora-$((i + 2))"); dirs+=("${others[$i]}"); exes+=(Lumora.exe)
 done
@@ -99,10 +101,10 @@ prefix_pid() {
 }
 server=$(prefix_pid "*/wineserver*")
 wait_file() { while [ ! -e "$1" ]; do sleep 0.05; done; }
-idle() {  # idle COLUMN [show]: one idle run, prints "process% server% state"
+idle() {  # idle COLUMN SETTLE-SECONDS [show]: one idle run, prints "process% server% state"
   local m="$tmp/idle.mark" out="$tmp/idle.out" pid c0 s0 t0 c1 s1 t1
   rm -f "$m".*
-  (cd "${dirs[$1]}" && wine "$bin/startup_cost.exe" --idle "${exes[$1]}" 8 "$idle_seconds" "$(winpath "$m")" ${2:-}) >"$out" &
+  (cd "${dirs[$1]}" && wine "$bin/startup_cost.exe" --idle "${exes[$1]}" "$2" "$idle_seconds" "$(winpath "$m")" ${3:-}) >"$out" &
   wait_file "$m.start"
   pid=$(prefix_pid "*${exes[$1]}")
   c0=$(cpu_ns "$pid"); s0=$(cpu_ns "$server"); t0=$(date +%s%N)
@@ -123,14 +125,20 @@ for i in $(seq 1 "$runs"); do
     tail -n 1 "$tmp/start.$c" | awk -v timer=2500 '{print $1 - timer}' >>"$tmp/startwork.$c"
   done
 done
-rows=("tray, connected" "tray, searching" "Link Info shown, connected")
-for r in 0 1 2; do
-  if [ $r -eq 1 ]; then settings searching; else settings connected; fi
+# Each row: its label, the settings, how long the program runs before the measuring
+# starts, and whether Link Info is shown. A search's first minute differs from what
+# follows: the status line grows by a dot a tick (up to 64) and the first round of the
+# chain is journalled and told in balloons; after it, each tick sets no text.
+rows=("tray, connected" "tray, searching, first minute" "tray, searching, after 90 s" "Link Info shown, connected")
+row_settings=(connected searching searching connected)
+row_settle=(8 8 90 8)
+row_show=("" "" "" show)
+for r in "${!rows[@]}"; do
+  settings "${row_settings[$r]}"
   for i in $(seq 1 "$idle_runs"); do
     for c in "${!names[@]}"; do
       if ! is_lumora "$c" && [ $r -ne 0 ]; then continue; fi
-      show=; [ $r -eq 2 ] && show=show
-      idle "$c" $show | tee -a "$tmp/idle.$r.$c" |
+      idle "$c" "${row_settle[$r]}" ${row_show[$r]} | tee -a "$tmp/idle.$r.$c" |
         sed "s/^/idle run $i (${rows[$r]}), ${names[$c]}: process %, wineserver %, state = /"
     done
   done
@@ -148,13 +156,13 @@ row() {  # row LABEL FILE-PREFIX FIELD
 }
 row "work to first poll beyond the 2500 ms timer, ms" startwork 1
 row "working set at first poll, KiB" start 2
-for r in 0 1 2; do
+for r in "${!rows[@]}"; do
   row "CPU of the process, % of a core, ${rows[$r]}" "idle.$r" 1
   row "  and of the wineserver meanwhile, % of a core" "idle.$r" 2
 done
 echo "($runs start-up runs; idle figures over $idle_seconds s, $idle_runs runs each)"
 echo "states seen at the end of Lumora's idle runs:"
-for r in 0 1 2; do
+for r in "${!rows[@]}"; do
   for c in "${!names[@]}"; do
     [ -s "$tmp/idle.$r.$c" ] && is_lumora "$c" && echo "  ${rows[$r]}, ${names[$c]}: $(cut -d' ' -f3- "$tmp/idle.$r.$c" | sort | uniq -c | tr -s ' ' | paste -sd';')"
   done
