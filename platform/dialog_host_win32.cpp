@@ -61,13 +61,12 @@ INT_PTR DialogHost::runModal(HWND parent) {
                 ShowWindow(dialog, SW_SHOWNORMAL);
                 continue;
             }
-        } else {
-            const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
-            if (got == 0) {
-                PostQuitMessage(static_cast<int>(msg.wParam));   // for the loop around ours
-                break;
-            }
-            if (got < 0) break;
+        } else if (GetMessageA(&msg, nullptr, 0, 0) < 0) {
+            break;
+        }
+        if (msg.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(msg.wParam));   // for the loop around ours
+            break;
         }
         if (!IsDialogMessageA(dialog, &msg)) {
             TranslateMessage(&msg);

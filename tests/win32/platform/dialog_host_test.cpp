@@ -130,6 +130,49 @@ TEST(DialogHost, EscapeReachesOnCancelWhichEndsTheModalRun) {
     EXPECT_EQ(IDCANCEL, host.runModal(nullptr));
 }
 
+// The modal run's own loop: the owner is disabled while it runs and enabled after, the
+// dialog is shown once the queue first ran dry, timers reach it, and a quit ends the run
+// and is handed on to the loop around it.
+TEST(DialogHost, ModalRunDisablesItsOwnerShowsTheDialogAndHandsAQuitOn) {
+    class Probe : public Recorder {
+    public:
+        Probe() : Recorder(IDD_PROFILE_EDITOR) {}
+        HWND owner = nullptr;
+        bool ownerEnabled = true, shown = false, quit = false;
+        bool OnInitDialog() override {
+            if (quit) PostQuitMessage(3);
+            return window()->setTimer(1, 10);
+        }
+        void OnTimer(unsigned) override {
+            ownerEnabled = IsWindowEnabled(owner) != FALSE;
+            shown = IsWindowVisible(reinterpret_cast<HWND>(window()->ref())) != FALSE;
+            window()->killTimer(1);
+            window()->endDialog(7);
+        }
+    } dialog;
+    dialog.owner = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(nullptr, dialog.owner);
+    {
+        DialogHost host(dialog);
+        EXPECT_EQ(7, host.runModal(dialog.owner));
+    }
+    EXPECT_FALSE(dialog.ownerEnabled);
+    EXPECT_TRUE(dialog.shown);
+    EXPECT_TRUE(IsWindowEnabled(dialog.owner));
+    EXPECT_EQ(nullptr, dialog.window());
+
+    dialog.quit = true;
+    {
+        DialogHost host(dialog);
+        EXPECT_EQ(0, host.runModal(dialog.owner));
+    }
+    EXPECT_TRUE(IsWindowEnabled(dialog.owner));
+    MSG msg{};
+    ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(3u, msg.wParam);
+    DestroyWindow(dialog.owner);
+}
+
 TEST(DialogHost, AMissingTemplateFails) {
     Recorder dialog(4321);
     DialogHost host(dialog);
