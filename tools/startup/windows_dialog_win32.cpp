@@ -27,9 +27,10 @@ class Yardstick : public ViewerWindow {
 public:
     bool OnInitDialog() override {
         LoadLibraryA("W32N50.dll");
+        // The timer first, as Lumora starts its poll before it makes its pages.
+        window()->setTimer(kPollTimer, 2500);
         makePages();
         host.SelectPage(0);
-        window()->setTimer(kPollTimer, 2500);
         return true;
     }
     void OnTimer(unsigned) override {
