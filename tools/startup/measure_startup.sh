@@ -48,6 +48,10 @@ for i in "${!others[@]}"; do
   names+=("Lumora-$((i + 2))"); dirs+=("${others[$i]}"); exes+=(Lumora.exe)
 done
 is_lumora() { [ "${exes[$1]}" = Lumora.exe ]; }
+# The program of a column by its full path: given a bare name, CreateProcess looks in
+# startup_cost.exe's own folder before the current one, and every column would run the
+# Lumora.exe built beside it.
+program() { winpath "${dirs[$1]}/${exes[$1]}"; }
 
 # The simulated machine: the product's adapter and the network start-up puts in force.
 scenario="$tmp/scenario.ini"
@@ -84,7 +88,7 @@ timed() {  # timed COLUMN: one start-up run, prints "ms kib"
   if is_lumora "$1"; then
     mark=$(winpath "$tmp/sim.log")
   fi
-  (cd "${dirs[$1]}" && LUMORA_SIM_LOG=$mark wine "$bin/startup_cost.exe" "${exes[$1]}" "$mark" 1) |
+  (cd "${dirs[$1]}" && LUMORA_SIM_LOG=$mark wine "$bin/startup_cost.exe" "$(program "$1")" "$mark" 1) |
     sed -n 's/^run 1: \([0-9]*\) ms to first poll, working set \([0-9-]*\) KiB.*/\1 \2/p'
 }
 # CPU time in ns of a host process, all its threads (Wine reports none for another process).
@@ -104,7 +108,7 @@ wait_file() { while [ ! -e "$1" ]; do sleep 0.05; done; }
 idle() {  # idle COLUMN SETTLE-SECONDS [show]: one idle run, prints "process% server% state"
   local m="$tmp/idle.mark" out="$tmp/idle.out" pid c0 s0 t0 c1 s1 t1
   rm -f "$m".*
-  (cd "${dirs[$1]}" && wine "$bin/startup_cost.exe" --idle "${exes[$1]}" "$2" "$idle_seconds" "$(winpath "$m")" ${3:-}) >"$out" &
+  (cd "${dirs[$1]}" && wine "$bin/startup_cost.exe" --idle "$(program "$1")" "$2" "$idle_seconds" "$(winpath "$m")" ${3:-}) >"$out" &
   wait_file "$m.start"
   pid=$(prefix_pid "*${exes[$1]}")
   c0=$(cpu_ns "$pid"); s0=$(cpu_ns "$server"); t0=$(date +%s%N)
