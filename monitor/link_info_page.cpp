@@ -80,7 +80,7 @@ bool LinkInfoPage::OnInitDialog() {
         header_.attach(*window(), IDC_HEADER_LINK_INFO);
         header_.add(*window(), IDC_LINK_SEARCH, IDB_SEARCH_BUTTON);
     }
-    controls().setText(IDC_LINK_JOURNAL_LABEL, services_.texts.GetText(kJournalTitleKey, kJournalTitle));
+    controls().showText(IDC_LINK_JOURNAL_LABEL, services_.texts.GetText(kJournalTitleKey, kJournalTitle));
     return true;
 }
 
@@ -141,7 +141,7 @@ void LinkInfoPage::showJournal() {
     const LinkJournal* journal = GetLinkJournal();
     if (!journal || journal->serial() == journalShown_) return;
     journalShown_ = journal->serial();
-    controls().setText(IDC_LINK_JOURNAL, journal->newestFirst(LinkJournal::kCapacity, kLineBreak));
+    controls().showText(IDC_LINK_JOURNAL, journal->newestFirst(LinkJournal::kCapacity, kLineBreak));
 }
 
 void LinkInfoPage::showDisconnected(QAdapterInfo& adapter) {

@@ -22,8 +22,9 @@ public:
     virtual void setText(int id, const std::string& text) = 0;
     // A text that only displays a figure: set only when it differs, since every set
     // repaints the control (and reaches the window system even while it is hidden).
+    // A binding may hold it for a control nobody can see until something asks for it.
     // Not for edits whose change notification someone relies on.
-    void showText(int id, const std::string& text) {
+    virtual void showText(int id, const std::string& text) {
         if (getText(id) != text) setText(id, text);
     }
 

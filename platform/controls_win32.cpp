@@ -3,9 +3,59 @@
 #include <commctrl.h>
 
 #include <cstring>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/win32_numbers.h"
+
+namespace {
+
+// A display text for an edit nobody can see (its window in the tray, its page not the one
+// shown) is held rather than told. A real edit lays out every text it is given, even
+// hidden, and the monitor gives its fields a text a second all day. The edit gets the
+// text the moment anything at all is asked of it: the paint as it shows, a reader's
+// WM_GETTEXT from another program, our own calls. A text set meanwhile replaces it.
+struct HeldEdit {
+    WNDPROC original = nullptr;
+    bool holding = false;
+    std::string text;
+};
+std::unordered_map<HWND, HeldEdit> heldEdits;  // user-interface thread only
+
+std::string textThrough(WNDPROC proc, HWND edit) {
+    const LRESULT length = CallWindowProcA(proc, edit, WM_GETTEXTLENGTH, 0, 0);
+    if (length <= 0) return {};
+    std::vector<char> buffer(static_cast<size_t>(length) + 1, '\0');
+    LRESULT got = CallWindowProcA(proc, edit, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()));
+    if (got < 0) got = 0;
+    if (got > length) got = length;
+    return std::string(buffer.data(), static_cast<size_t>(got));
+}
+
+LRESULT CALLBACK heldEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto held = heldEdits.find(edit);
+    if (held == heldEdits.end()) return DefWindowProcA(edit, message, wParam, lParam);
+    const WNDPROC original = held->second.original;
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+        heldEdits.erase(held);
+    } else if (held->second.holding && message != WM_DESTROY) {
+        held->second.holding = false;
+        const std::string text = std::move(held->second.text);
+        // The edit's change notification runs page code, which may hold another edit's
+        // text: nothing of the map is used past this point.
+        if (message != WM_SETTEXT && textThrough(original, edit) != text)
+            CallWindowProcA(original, edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    }
+    return CallWindowProcA(original, edit, message, wParam, lParam);
+}
+
+bool isEdit(HWND control) {
+    char name[16] = {};
+    return GetClassNameA(control, name, sizeof name) != 0 && lstrcmpiA(name, "Edit") == 0;
+}
+
+}  // namespace
 
 HWND ControlsWin32::item(int id) const {
     if (dialog_ == nullptr) return nullptr;
@@ -50,6 +100,28 @@ std::string ControlsWin32::getText(int id) const {
 
 void ControlsWin32::setText(int id, const std::string& text) {
     if (HWND w = item(id)) SetWindowTextA(w, text.c_str());
+}
+
+void ControlsWin32::showText(int id, const std::string& text) {
+    HWND w = item(id);
+    if (w == nullptr) return;
+    if (IsWindowVisible(w)) {
+        Controls::showText(id, text);  // reading its text first hands over anything held
+        return;
+    }
+    auto held = heldEdits.find(w);
+    if (held == heldEdits.end()) {
+        if (!isEdit(w)) {
+            Controls::showText(id, text);
+            return;
+        }
+        const auto proc = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(w, GWLP_WNDPROC));
+        if (proc == nullptr) return;
+        held = heldEdits.emplace(w, HeldEdit{proc, false, {}}).first;
+        SetWindowLongPtrA(w, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&heldEditProc));
+    }
+    held->second.holding = true;
+    held->second.text = text;
 }
 
 bool ControlsWin32::isChecked(int id) const {

@@ -19,6 +19,7 @@ public:
 
     std::string getText(int id) const override;
     void setText(int id, const std::string& text) override;
+    void showText(int id, const std::string& text) override;
     bool isChecked(int id) const override;
     void setChecked(int id, bool checked) override;
     bool isEnabled(int id) const override;

@@ -256,6 +256,68 @@ TEST_F(RealControls, EditTextLimitAndPasswordCharacter) {
     EXPECT_EQ("0156789", c.getText(IDC_EDITOR_KEY2));
 }
 
+// Counts the texts that reach an edit's own procedure.
+struct SetTextCounter {
+    static inline WNDPROC original = nullptr;
+    static inline int sets = 0;
+    static LRESULT CALLBACK proc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_SETTEXT) ++sets;
+        return CallWindowProcA(original, w, message, wParam, lParam);
+    }
+    explicit SetTextCounter(HWND edit) {
+        sets = 0;
+        original = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(edit, GWLP_WNDPROC, LONG_PTR(&proc)));
+    }
+};
+
+std::string askedText(HWND w) {
+    char text[64] = {};
+    SendMessageA(w, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+TEST_F(RealControls, AShownTextWaitsWhileNobodyCanSeeTheEditUntilAnythingIsAskedOfIt) {
+    Controls& c = host.controls();
+    HWND ssid = GetDlgItem(hwnd, IDC_EDITOR_SSID);
+    ASSERT_FALSE(IsWindowVisible(ssid));
+    SetTextCounter counter(ssid);
+
+    for (const char* text : {"N", "Ne", "Net"}) c.showText(IDC_EDITOR_SSID, text);
+    EXPECT_EQ(0, counter.sets);
+    EXPECT_EQ("Net", askedText(ssid));   // as another program reading it would
+    EXPECT_EQ(1, counter.sets);
+    EXPECT_EQ("Net", c.getText(IDC_EDITOR_SSID));
+
+    // Back to what the edit holds before anyone looked: nothing to tell it.
+    c.showText(IDC_EDITOR_SSID, "Other");
+    c.showText(IDC_EDITOR_SSID, "Net");
+    EXPECT_EQ("Net", askedText(ssid));
+    EXPECT_EQ(1, counter.sets);
+
+    // A text set meanwhile replaces the one held.
+    c.showText(IDC_EDITOR_SSID, "Held");
+    c.setText(IDC_EDITOR_SSID, "Set");
+    EXPECT_EQ("Set", c.getText(IDC_EDITOR_SSID));
+    EXPECT_EQ(2, counter.sets);
+
+    // Shown, the edit paints the last text; from then on every text goes straight in.
+    c.showText(IDC_EDITOR_SSID, "Shown");
+    ShowWindow(hwnd, SW_SHOW);
+    UpdateWindow(hwnd);
+    EXPECT_EQ(3, counter.sets);
+    char painted[64] = {};
+    CallWindowProcA(SetTextCounter::original, ssid, WM_GETTEXT, sizeof painted, reinterpret_cast<LPARAM>(painted));
+    EXPECT_STREQ("Shown", painted);
+    c.showText(IDC_EDITOR_SSID, "Live");
+    EXPECT_EQ(4, counter.sets);
+
+    // Hidden again with a text held, then destroyed: nothing is told to a dying edit.
+    ShowWindow(hwnd, SW_HIDE);
+    c.showText(IDC_EDITOR_SSID, "Gone");
+    host.destroy();
+    EXPECT_EQ(4, counter.sets);
+}
+
 TEST_F(RealControls, ComboBoxItemsAndSelection) {
     Controls& c = host.controls();
     EXPECT_EQ(0, c.addItem(IDC_EDITOR_BSS_TYPE, "Infrastructure"));
