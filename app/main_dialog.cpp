@@ -56,13 +56,14 @@ bool MainDialog::OnInitDialog() {
     window()->resizeClient(client.width, client.height);
     parts_.shell.removeAppWindowStyle();
 
+    // The icon is added as it stands until the first poll: no card. Added with the
+    // program's icon and then changed to "no signal" and to "no card" at once, it would
+    // cost the shell two more round trips at start-up, for two icons nobody sees.
     CSystemTray& tray = parts_.tray;
-    if (!tray.Create(0, kTrayCallback, kTooltip, tray.LoadIcon(IDI_APPLICATION_ICON), kTrayIconId, false, "",
+    if (!tray.Create(0, kTrayCallback, kTooltip, tray.LoadIcon(IDI_TRAY_NO_CARD), kTrayIconId, false, "",
                      kBalloonTitle, kNiifWarning, kBalloonSeconds))
         return true;
     tray.SetMenuDefaultItem(kDefaultItemPosition, true);
-    tray.SetIcon(IDI_TRAY_NO_SIGNAL);
-    tray.SetIcon(IDI_TRAY_NO_CARD);
 
     parts_.shell.setBigIcon(IDI_APPLICATION_ICON);
     window()->setTimer(kPollTimer, kPollPeriodMs);
