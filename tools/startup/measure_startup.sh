@@ -119,7 +119,12 @@ idle() {  # idle COLUMN SETTLE-SECONDS [show]: one idle run, prints "process% se
   awk -v c=$((c1 - c0)) -v s=$((s1 - s0)) -v t=$((t1 - t0)) 'BEGIN {printf "%.3f %.3f ", 100 * c / t, 100 * s / t}'
   sed -n 's/^idle: state "\(.*\)".*/\1/p' "$out"
 }
-median() { sort -n | awk '{v[NR]=$1} END {print NR ? v[int((NR+1)/2)] : "-"}'; }
+# The middle value; of an even count, the mean of the middle two.
+median() {
+  sort -n | awk '{v[NR]=$1} END {
+    if (!NR) print "-"; else if (NR % 2) print v[(NR+1)/2]
+    else { m = (v[NR/2] + v[NR/2+1]) / 2; print (v[1] ~ /\./) ? sprintf("%.3f", m) : m } }'
+}
 
 settings connected
 for i in $(seq 1 "$runs"); do
