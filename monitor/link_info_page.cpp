@@ -80,7 +80,7 @@ bool LinkInfoPage::OnInitDialog() {
         header_.attach(*window(), IDC_HEADER_LINK_INFO);
         header_.add(*window(), IDC_LINK_SEARCH, IDB_SEARCH_BUTTON);
     }
-    controls().showText(IDC_LINK_JOURNAL_LABEL, services_.texts.GetText(kJournalTitleKey, kJournalTitle));
+    controls().setText(IDC_LINK_JOURNAL_LABEL, services_.texts.GetText(kJournalTitleKey, kJournalTitle));
     return true;
 }
 

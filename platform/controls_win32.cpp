@@ -22,14 +22,25 @@ struct HeldEdit {
 };
 std::unordered_map<HWND, HeldEdit> heldEdits;  // user-interface thread only
 
-std::string textThrough(WNDPROC proc, HWND edit) {
-    const LRESULT length = CallWindowProcA(proc, edit, WM_GETTEXTLENGTH, 0, 0);
-    if (length <= 0) return {};
-    std::vector<char> buffer(static_cast<size_t>(length) + 1, '\0');
-    LRESULT got = CallWindowProcA(proc, edit, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()));
+// A window's text: its length asked first, then the text into a buffer of that size,
+// never trusted past the length given.
+template <typename Length, typename Copy>
+std::string boundedText(Length length, Copy copy) {
+    const long long size = length();
+    if (size <= 0) return {};
+    std::vector<char> buffer(static_cast<size_t>(size) + 1, '\0');
+    long long got = copy(buffer.data(), buffer.size());
     if (got < 0) got = 0;
-    if (got > length) got = length;
+    if (got > size) got = size;
     return std::string(buffer.data(), static_cast<size_t>(got));
+}
+
+// The text as the edit's own procedure has it, past the holding one.
+std::string textThrough(WNDPROC proc, HWND edit) {
+    return boundedText([&] { return CallWindowProcA(proc, edit, WM_GETTEXTLENGTH, 0, 0); },
+                       [&](char* buffer, size_t size) {
+                           return CallWindowProcA(proc, edit, WM_GETTEXT, size, reinterpret_cast<LPARAM>(buffer));
+                       });
 }
 
 LRESULT CALLBACK heldEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -89,13 +100,8 @@ HWND ControlsWin32::listView(int id) const {
 std::string ControlsWin32::getText(int id) const {
     HWND w = item(id);
     if (w == nullptr) return {};
-    int length = GetWindowTextLengthA(w);
-    if (length <= 0) return {};
-    std::vector<char> buffer(static_cast<size_t>(length) + 1, '\0');
-    int got = GetWindowTextA(w, buffer.data(), length + 1);
-    if (got < 0) got = 0;
-    if (got > length) got = length;
-    return std::string(buffer.data(), static_cast<size_t>(got));
+    return boundedText([w] { return GetWindowTextLengthA(w); },
+                       [w](char* buffer, size_t size) { return GetWindowTextA(w, buffer, static_cast<int>(size)); });
 }
 
 void ControlsWin32::setText(int id, const std::string& text) {
