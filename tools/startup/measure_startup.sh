@@ -3,7 +3,8 @@
 # a dialog that imports the same system DLLs and loads W32N50.dll, and that dialog again
 # with Lumora's main window and eight page windows made hidden from Lumora's templates
 # (windows_dialog.exe: what the windows alone cost). Prints one table: process start to
-# first poll and the working set at that moment (medians of interleaved runs), and the
+# first poll and the working set at that moment (medians of interleaved runs, and of each
+# run over the same-imports dialog's run of the same round), and the
 # CPU each program uses while it sits in the tray, Lumora connected, searching (in the
 # search's first minute, and after it) and with Link Info shown.
 #   tools/startup/measure_startup.sh [runs] [idle seconds] [idle runs] [other Lumora bin dir ...]
@@ -130,8 +131,11 @@ settings connected
 for i in $(seq 1 "$runs"); do
   for c in "${!names[@]}"; do
     settle
-    timed "$c" | tee -a "$tmp/start.$c" | sed "s/^/start-up run $i, ${names[$c]}: ms KiB = /"
-    tail -n 1 "$tmp/start.$c" | awk -v timer=2500 '{print $1 - timer}' >>"$tmp/startwork.$c"
+    result=$(timed "$c") || true
+    echo "start-up run $i, ${names[$c]}: ms KiB = ${result:-no poll seen}"
+    [ -n "$result" ] || continue
+    echo "$result" >>"$tmp/start.$c"
+    echo "$result" | awk -v run="$i" -v timer=2500 '{print run, $1 - timer}' >>"$tmp/work.$c"
   done
 done
 # Each row: its label, the settings, how long the program runs before the measuring
@@ -163,7 +167,15 @@ row() {  # row LABEL FILE-PREFIX FIELD
     printf ' %12s |' "$v"
   done; echo
 }
+for c in "${!names[@]}"; do cut -d' ' -f2 "$tmp/work.$c" >"$tmp/startwork.$c" 2>/dev/null || true; done
 row "work to first poll beyond the 2500 ms timer, ms" startwork 1
+# Each run's work over the same-imports dialog's in the same round: runs minutes apart
+# share no slow spell, so this ratio moves less than the ratio of two medians.
+for c in "${!names[@]}"; do
+  awk 'NR == FNR {imports[$1] = $2; next} imports[$1] > 0 {printf "%.3f\n", $2 / imports[$1]}' \
+    "$tmp/work.1" "$tmp/work.$c" >"$tmp/ratio.$c" 2>/dev/null || true
+done
+row "  each run over the same-imports dialog's, ratio" ratio 1
 row "working set at first poll, KiB" start 2
 for r in "${!rows[@]}"; do
   row "CPU of the process, % of a core, ${rows[$r]}" "idle.$r" 1
