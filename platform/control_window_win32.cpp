@@ -204,7 +204,16 @@ void ControlWindowWin32::freeBitmap(BitmapRef ref) {
 }
 
 void ControlWindowWin32::showBitmap(BitmapRef bitmap) {
-    if (hwnd_ != nullptr) SendMessageA(hwnd_, STM_SETIMAGE, IMAGE_BITMAP, static_cast<LPARAM>(bitmap));
+    if (hwnd_ == nullptr) return;
+    // A static hands back the picture it showed before. One of ours stays with its users;
+    // any other (the one its template named, loaded when the static was made) would be
+    // left to no one, so it goes now.
+    HBITMAP previous = reinterpret_cast<HBITMAP>(
+        SendMessageA(hwnd_, STM_SETIMAGE, IMAGE_BITMAP, static_cast<LPARAM>(bitmap)));
+    if (previous == nullptr || previous == reinterpret_cast<HBITMAP>(bitmap)) return;
+    for (const SharedBitmap& shared : sharedBitmaps)
+        if (shared.bitmap == previous) return;
+    DeleteObject(previous);
 }
 
 void ControlWindowWin32::setHandCursor() { SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(kIdcHand))); }

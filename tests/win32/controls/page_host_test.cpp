@@ -150,6 +150,20 @@ TEST(SharedBitmaps, OneObjectPerResourceDeletedWithItsLastUser) {
     EXPECT_EQ(0, GetObjectA(reinterpret_cast<HBITMAP>(y), sizeof info, &info));   // gone with its last user
     a.freeBitmap(z);
     EXPECT_EQ(0, GetObjectA(reinterpret_cast<HBITMAP>(z), sizeof info, &info));
+
+    // The picture a template gave the static is handed back when ours replaces it, and
+    // deleted; ours, replaced in turn, stays alive for its users.
+    HBITMAP fromTemplate = CreateBitmap(4, 4, 1, 32, nullptr);
+    SendMessageA(one, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(fromTemplate));
+    const BitmapRef normal = a.loadBitmap(IDB_HEADER_SECURITY), hover = a.loadBitmap(IDB_HEADER_SECURITY_HOVER);
+    a.showBitmap(normal);
+    EXPECT_EQ(0, GetObjectA(fromTemplate, sizeof info, &info));
+    a.showBitmap(hover);
+    a.showBitmap(normal);
+    EXPECT_NE(0, GetObjectA(reinterpret_cast<HBITMAP>(hover), sizeof info, &info));
+    EXPECT_EQ(LRESULT(normal), SendMessageA(one, STM_GETIMAGE, IMAGE_BITMAP, 0));
+    a.freeBitmap(normal);
+    a.freeBitmap(hover);
     DestroyWindow(one);
     DestroyWindow(two);
 }
